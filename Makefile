@@ -1,0 +1,40 @@
+# Top-level commands. The build itself is CMake; this file installs what a
+# fresh Debian machine lacks and runs the build and the tests.
+
+BUILD      ?= build
+BUILD_I686 ?= build-i686
+JOBS       ?= $(shell nproc)
+PACKAGES   := mingw-w64 cmake make googletest wine64 wine xvfb xauth fp-utils
+SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
+
+.PHONY: all deps configure build test i686 clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+		echo "installing:$$missing"; \
+		export DEBIAN_FRONTEND=noninteractive; \
+		$(SUDO) apt-get install -y $$missing || \
+		{ $(SUDO) apt-get update && $(SUDO) apt-get install -y $$missing; }; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/x86_64-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD) -j$(JOBS)
+
+# GUI tests need a display: the whole run gets a virtual one.
+test: build
+	cd $(BUILD) && xvfb-run -a ctest --output-on-failure -j$(JOBS)
+
+# The whole tree must also compile for 32-bit Windows.
+i686: deps
+	cmake -S . -B $(BUILD_I686) -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD_I686) -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_I686)

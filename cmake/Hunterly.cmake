@@ -1,0 +1,34 @@
+# Build helpers shared by every part of the tree.
+
+function(hunterly_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# Test programs of a folder: every tests/*.cpp into one GoogleTest program,
+# registered with CTest and run under wine in the build's prefix.
+function(hunterly_tests name)
+    file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+    if(NOT tests)
+        return()
+    endif()
+    add_executable(${name}_tests ${tests})
+    target_link_libraries(${name}_tests PRIVATE ${name} GTest::gtest_main)
+    target_include_directories(${name}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+    hunterly_warnings(${name}_tests)
+    add_test(NAME ${name} COMMAND ${name}_tests)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine)
+endfunction()
+
+# One of the system's shared libraries: every *.cpp of its folder, exported
+# through its <NAME>_BUILD switch, named exactly <name>.dll.
+function(hunterly_library name)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    add_library(${name} SHARED ${sources})
+    string(TOUPPER ${name} upper)
+    target_compile_definitions(${name} PRIVATE ${upper}_BUILD)
+    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+    set_target_properties(${name} PROPERTIES PREFIX "" IMPORT_PREFIX "")
+    hunterly_warnings(${name})
+    hunterly_tests(${name})
+endfunction()
