@@ -8,6 +8,7 @@
 
 #include "DName.h"
 #include "FileOper.h"
+#include "TempFolder.h"
 
 namespace {
 
@@ -17,43 +18,18 @@ class DNameStream : public ::testing::Test
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        ASSERT_NE(0u, GetTempPathA(MAX_PATH, temp));
-        folder_ = std::string(temp) + "DNameStream" + std::to_string(GetCurrentProcessId()) + "_"
-                + std::to_string(GetTickCount()) + "_" + std::to_string(counter_++);
-        ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
-        path_ = folder_ + "\\s.bin";
-    }
-
-    void TearDown() override
-    {
-        DeleteFileA(path_.c_str());
-        RemoveDirectoryA(folder_.c_str());
+        ASSERT_TRUE(folder_.isMade());
+        path_ = folder_.Path("s.bin");
     }
 
     void WriteRaw(std::string const& bytes)
     {
-        FileOper f;
-        ASSERT_TRUE(f.Create(path_.c_str(), 0));
-        if (!bytes.empty()) {
-            unsigned long const n = static_cast<unsigned long>(bytes.size());
-            ASSERT_TRUE(f.Write(bytes.data(), n));
-        }
-        ASSERT_TRUE(f.Close());
+        ASSERT_TRUE(TempFolder::Put(path_, bytes));
     }
 
-    std::string ReadRaw()
+    std::string ReadRaw() const
     {
-        std::string out;
-        HANDLE h = CreateFileA(path_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE)
-            return out;
-        char buf[4096];
-        DWORD got = 0;
-        while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got)
-            out.append(buf, got);
-        CloseHandle(h);
-        return out;
+        return TempFolder::Get(path_);
     }
 
     static std::string Count(unsigned n)
@@ -63,12 +39,9 @@ protected:
         return std::string(b, 4);
     }
 
-    std::string folder_;
+    TempFolder folder_;
     std::string path_;
-    static unsigned counter_;
 };
-
-unsigned DNameStream::counter_ = 0;
 
 DName Raw(char const* s, unsigned n)
 {

@@ -1,4 +1,5 @@
 #include "FileOper.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,60 +22,18 @@ namespace {
 class FileOperTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        char tmp[MAX_PATH];
-        ASSERT_NE(0u, GetTempPathA(MAX_PATH, tmp));
-        static unsigned serial = 0;
-        char sub[MAX_PATH + 64];
-        snprintf(sub, sizeof sub, "%shunterly_fo_%lu_%lu_%u", tmp,
-                 GetCurrentProcessId(), GetTickCount(), ++serial);
-        dir_ = sub;
-        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr)) << dir_;
-    }
+    void SetUp() override { ASSERT_TRUE(folder_.isMade()); }
 
-    void TearDown() override
-    {
-        WIN32_FIND_DATAA fd;
-        HANDLE h = FindFirstFileA((dir_ + "\\*").c_str(), &fd);
-        if (h != INVALID_HANDLE_VALUE) {
-            do {
-                std::string const p = dir_ + "\\" + fd.cFileName;
-                if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-                    SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(p.c_str());
-                }
-            } while (FindNextFileA(h, &fd));
-            FindClose(h);
-        }
-        EXPECT_TRUE(RemoveDirectoryA(dir_.c_str())) << dir_;
-    }
-
-    std::string Path(char const* name) const { return dir_ + "\\" + name; }
+    std::string Path(char const* name) const { return folder_.Path(name); }
 
     static void Put(std::string const& path, std::string const& bytes)
     {
-        FILE* f = fopen(path.c_str(), "wb");
-        ASSERT_TRUE(f != nullptr) << path;
-        fwrite(bytes.data(), 1, bytes.size(), f);
-        fclose(f);
+        ASSERT_TRUE(TempFolder::Put(path, bytes)) << path;
     }
 
-    static std::string Get(std::string const& path)
-    {
-        std::string out;
-        FILE* f = fopen(path.c_str(), "rb");
-        if (!f)
-            return "<missing>";
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, f)) > 0)
-            out.append(buf, n);
-        fclose(f);
-        return out;
-    }
+    static std::string Get(std::string const& path) { return TempFolder::Get(path); }
 
-    std::string dir_;
+    TempFolder folder_;
 };
 
 TEST_F(FileOperTest, OpenModesNamesAndCreation)

@@ -1,0 +1,124 @@
+#include "Container.h"
+#include "DName.h"
+#include "Link.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Joined(Container<DName> const& list)
+{
+    std::string out;
+    for (DName const* e = list.First(); e; e = e->next)
+        out += std::string(e->Name()) + "|";
+    return out;
+}
+
+Container<DName> Of(std::initializer_list<char const*> items)
+{
+    Container<DName> list;
+    for (char const* s : items)
+        list.InsertRight(DName(s));
+    return list;
+}
+
+TEST(Container, AppendsCopiesInOrderAndCounts)
+{
+    Container<DName> list;
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_EQ(nullptr, list.First());
+    EXPECT_EQ(nullptr, list(0));
+
+    DName name("a");
+    ASSERT_TRUE(list.InsertRight(name));
+    ASSERT_TRUE(list.InsertRight(DName("b")));
+    ASSERT_TRUE(list.InsertRight(DName("c")));
+    // The list holds a copy: changing the original leaves it alone.
+    name = "changed";
+    EXPECT_EQ("a|b|c|", Joined(list));
+    EXPECT_EQ(3u, list.Size());
+    EXPECT_FALSE(list.isEmpty());
+    EXPECT_STREQ("b", list[1].Name());
+    EXPECT_STREQ("c", list(2)->Name());
+    EXPECT_EQ(nullptr, list(3));
+    EXPECT_EQ(nullptr, list[2].next);
+}
+
+TEST(Container, DeletesAtEveryPositionAndKeepsAppending)
+{
+    for (unsigned pos = 0; pos < 3; ++pos) {
+        SCOPED_TRACE(pos);
+        Container<DName> list = Of({"a", "b", "c"});
+        ASSERT_TRUE(list.DelPos(pos));
+        EXPECT_EQ(2u, list.Size());
+        // The tail must stay right for the next append.
+        ASSERT_TRUE(list.InsertRight(DName("d")));
+        std::string const expected[] = {"b|c|d|", "a|c|d|", "a|b|d|"};
+        EXPECT_EQ(expected[pos], Joined(list));
+    }
+    Container<DName> list = Of({"a"});
+    EXPECT_FALSE(list.DelPos(1));
+    EXPECT_TRUE(list.DelPos(0));
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_FALSE(list.DelPos(0));
+    ASSERT_TRUE(list.InsertRight(DName("e")));
+    EXPECT_EQ("e|", Joined(list));
+}
+
+TEST(Container, CopiesAreDeepAndIndependent)
+{
+    Container<DName> a = Of({"x", "y"});
+    Container<DName> b(a);
+    Container<DName> c = Of({"old"});
+    c = a;
+    b[0] = "changed";
+    c.DelPos(1);
+    EXPECT_EQ("x|y|", Joined(a));
+    EXPECT_EQ("changed|y|", Joined(b));
+    EXPECT_EQ("x|", Joined(c));
+
+    c = c;
+    EXPECT_EQ("x|", Joined(c));
+    EXPECT_TRUE(c.Copy(Container<DName>()));
+    EXPECT_TRUE(c.isEmpty());
+
+    // Byte-exact elements survive a copy.
+    Container<DName> raw;
+    DName bytes;
+    ASSERT_TRUE(bytes.Namen("a\0b", 3));
+    raw.InsertRight(bytes);
+    Container<DName> const copy(raw);
+    EXPECT_EQ(3u, copy[0].Size());
+}
+
+TEST(Link, FillsSetsAndReadsByPosition)
+{
+    Link<bool> flags;
+    EXPECT_EQ(0u, flags.Size());
+    ASSERT_TRUE(flags.Fill(3, false));
+    EXPECT_EQ(3u, flags.Size());
+    EXPECT_TRUE(flags.Set(1, true));
+    EXPECT_FALSE(flags[0]);
+    EXPECT_TRUE(flags[1]);
+    EXPECT_FALSE(flags[2]);
+    EXPECT_FALSE(flags.Set(3, true));
+
+    // A new fill starts over, as for each new file.
+    ASSERT_TRUE(flags.Fill(2, false));
+    EXPECT_EQ(2u, flags.Size());
+    EXPECT_FALSE(flags[1]);
+
+    Link<bool> copy(flags);
+    copy.Set(0, true);
+    EXPECT_FALSE(flags[0]);
+    EXPECT_TRUE(copy[0]);
+
+    ASSERT_TRUE(flags.Fill(0, true));
+    EXPECT_EQ(0u, flags.Size());
+    copy.Destroy();
+    EXPECT_EQ(0u, copy.Size());
+}
+
+}  // namespace

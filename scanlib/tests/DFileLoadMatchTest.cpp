@@ -1,0 +1,263 @@
+// The matching test of the search: names, size, attributes and the three
+// dates, each mode against entries just below, at and above the reference.
+#include "DFileLoad.h"
+
+#include "DFile.h"
+#include "DirectoryListingSpec.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "TestTime.h"
+
+namespace {
+
+// Outcome of a test against an entry below, at and above the reference.
+struct Row
+{
+    unsigned char mode;
+    bool below;
+    bool at;
+    bool above;
+};
+
+// The same for sizes and dates: bit 1 passes equal, 2 less, 4 greater.
+Row const ComparisonModes[] = {
+    {0, true, true, true},   {1, false, true, false}, {2, true, false, false},
+    {3, true, true, false},  {4, false, false, true}, {5, false, true, true},
+    {7, true, true, true},   {8, false, false, false},
+};
+
+DirectoryListingSpec Everything()
+{
+    return DirectoryListingSpec(DName("*.*"));
+}
+
+DFile Entry(char const* path, unsigned attributes = 0x20, unsigned size = 0)
+{
+    return DFile(DName(path), attributes, size);
+}
+
+class Match : public ::testing::Test
+{
+protected:
+    bool Test(DirectoryListingSpec const& spec, DFile const& entry) const
+    {
+        return load_.IsFileSpec(spec, entry);
+    }
+
+    DFileLoad load_;
+};
+
+TEST_F(Match, DotsNeverMatch)
+{
+    DirectoryListingSpec spec = Everything();
+    spec.names.InsertRight(DName());
+    EXPECT_FALSE(Test(spec, Entry("C:\\dir\\.", 0x10)));
+    EXPECT_FALSE(Test(spec, Entry("C:\\dir\\..", 0x10)));
+    EXPECT_TRUE(Test(spec, Entry("C:\\dir\\...", 0x10)));
+}
+
+TEST_F(Match, NamePatterns)
+{
+    struct
+    {
+        char const* pattern;
+        char const* path;
+        bool fits;
+    } const cases[] = {
+        {"*.*", "C:\\dir\\README", true},          // no dot needed
+        {"", "C:\\dir\\README", true},
+        {"*.txt", "C:\\dir\\notes.txt", true},
+        {"*.TXT", "C:\\dir\\notes.txt", true},
+        {"*.txt", "C:\\dir\\a.b.txt", false},       // the star stops at the first dot
+        {"*.txt", "C:\\dir\\notes.text", false},
+        {"note?.txt", "C:\\dir\\notes.txt", true},
+        {"ab??", "C:\\dir\\ab", true},
+        // A folder path fits the full path though the name does not.
+        {"C:\\data\\*", "C:\\data\\sub\\x.bin", true},
+        {"C:\\data\\*", "C:\\other\\x.bin", false},
+        {"x.bin", "C:\\data\\x.bin", true},
+        {"x.bin", "C:\\data\\xx.bin", false},
+    };
+    for (auto const& c : cases) {
+        SCOPED_TRACE(std::string(c.pattern) + " / " + c.path);
+        DirectoryListingSpec single;
+        single.names.InsertRight(DName(c.pattern));
+        EXPECT_EQ(c.fits, Test(single, Entry(c.path)));
+        // The same through a list of names: one fitting pattern is enough.
+        DirectoryListingSpec list(DName("*.none"));
+        list.names.InsertRight(DName(c.pattern));
+        list.names.InsertRight(DName("*.nothing"));
+        EXPECT_EQ(c.fits, Test(list, Entry(c.path)));
+    }
+    // With no names nothing matches.
+    EXPECT_FALSE(Test(DirectoryListingSpec(), Entry("C:\\a.txt")));
+}
+
+TEST_F(Match, SizeModes)
+{
+    for (Row const& r : ComparisonModes) {
+        SCOPED_TRACE(int(r.mode));
+        DirectoryListingSpec spec = Everything();
+        spec.sizeMode = r.mode;
+        spec.sizeValue = 1000;
+        EXPECT_EQ(r.below, Test(spec, Entry("C:\\f", 0x20, 999)));
+        EXPECT_EQ(r.at, Test(spec, Entry("C:\\f", 0x20, 1000)));
+        EXPECT_EQ(r.above, Test(spec, Entry("C:\\f", 0x20, 1001)));
+    }
+    // The size compares as unsigned.
+    DirectoryListingSpec big = Everything();
+    big.sizeMode = 4;
+    big.sizeValue = 0x7FFFFFFF;
+    EXPECT_TRUE(Test(big, Entry("C:\\f", 0x20, 0x80000000u)));
+
+    // Only the low half counts: 4 GiB + 10 bytes is 10.
+    DirectoryListingSpec ten = Everything();
+    ten.sizeMode = 1;
+    ten.sizeValue = 10;
+    DFile huge = Entry("C:\\f");
+    huge.SetFileSize(10, 1);
+    EXPECT_TRUE(Test(ten, huge));
+}
+
+TEST_F(Match, SizeRangeIncludesBothEnds)
+{
+    DirectoryListingSpec spec = Everything();
+    spec.sizeMode = 6;
+    spec.sizeValue = 10;
+    spec.sizeUpper = 20;
+    unsigned const sizes[] = {9, 10, 15, 20, 21};
+    bool const inside[] = {false, true, true, true, false};
+    for (unsigned i = 0; i < 5; ++i)
+        EXPECT_EQ(inside[i], Test(spec, Entry("C:\\f", 0x20, sizes[i]))) << sizes[i];
+
+    // A range turned round holds nothing.
+    spec.sizeValue = 20;
+    spec.sizeUpper = 10;
+    for (unsigned size : sizes)
+        EXPECT_FALSE(Test(spec, Entry("C:\\f", 0x20, size))) << size;
+}
+
+TEST_F(Match, AttributeModes)
+{
+    struct
+    {
+        unsigned char mode;
+        unsigned mask;
+        bool none;     // entry with no bit of the mask
+        bool some;     // one bit of it
+        bool every;    // every bit of it
+    } const rows[] = {
+        {0, 0x3, true, true, true},
+        {1, 0x3, false, true, true},
+        {5, 0x3, true, false, false},
+        {2, 0x3, false, false, true},
+        {6, 0x3, true, true, false},
+        // Empty masks.
+        {1, 0x0, false, false, false},
+        {5, 0x0, true, true, true},
+        {2, 0x0, true, true, true},
+        {6, 0x0, false, false, false},
+    };
+    for (auto const& r : rows) {
+        SCOPED_TRACE(int(r.mode) * 100 + int(r.mask));
+        DirectoryListingSpec const spec(DName("*.*"), DName(), r.mask, 0, r.mode, 0);
+        EXPECT_EQ(r.none, Test(spec, Entry("C:\\f", 0x20 | 0x10)));
+        EXPECT_EQ(r.some, Test(spec, Entry("C:\\f", 0x20 | 0x2)));
+        EXPECT_EQ(r.every, Test(spec, Entry("C:\\f", 0x20 | 0x2 | 0x1)));
+    }
+}
+
+TEST_F(Match, DateModesForEachOfTheThreeDates)
+{
+    FILETIME const reference =
+        DFile::GetUTCDate(TestTime::Local(2004, 7, 1, 10, 0, 0));
+    FILETIME const before = TestTime::Shift(reference, -1000);
+    // 10:00:00.9 is still the reference second.
+    FILETIME const same = TestTime::Shift(reference, 900);
+    FILETIME const after = TestTime::Shift(reference, 1000);
+    FILETIME const other = DFile::GetUTCDate(TestTime::Local(1999, 1, 1));
+
+    enum { Created, Accessed, Written };
+    for (int which : {Created, Accessed, Written}) {
+        for (Row const& r : ComparisonModes) {
+            SCOPED_TRACE(which * 100 + r.mode);
+            DirectoryListingSpec spec = Everything();
+            unsigned char& mode = which == Created    ? spec.createdMode
+                                  : which == Accessed ? spec.accessedMode
+                                                      : spec.writtenMode;
+            FILETIME& ref = which == Created    ? spec.created
+                            : which == Accessed ? spec.accessed
+                                                : spec.written;
+            mode = r.mode;
+            ref = reference;
+            bool const expected[] = {r.below, r.at, r.above};
+            FILETIME const dates[] = {before, same, after};
+            for (int i = 0; i < 3; ++i) {
+                // The other two dates lie far away: only this one is tested.
+                FILETIME const* c = which == Created ? &dates[i] : &other;
+                FILETIME const* a = which == Accessed ? &dates[i] : &other;
+                FILETIME const* w = which == Written ? &dates[i] : &other;
+                DFile const entry(DName("C:\\f"), 0x20, 0, c, a, w);
+                EXPECT_EQ(expected[i], Test(spec, entry)) << i;
+            }
+        }
+    }
+}
+
+TEST_F(Match, DatesBefore1985AreOneMoment)
+{
+    DirectoryListingSpec spec = Everything();
+    spec.written = DFile::GetUTCDate(TestTime::Local(1984, 6, 1));
+    FILETIME const zero = {0, 0};
+    FILETIME const old = DFile::GetUTCDate(TestTime::Local(1980, 1, 1));
+    FILETIME const valid = DFile::GetUTCDate(TestTime::Local(1985, 1, 1));
+    DFile const zeroEntry(DName("C:\\f"), 0x20, 0, nullptr, nullptr, &zero);
+    DFile const oldEntry(DName("C:\\f"), 0x20, 0, nullptr, nullptr, &old);
+    DFile const validEntry(DName("C:\\f"), 0x20, 0, nullptr, nullptr, &valid);
+
+    spec.writtenMode = 2;
+    EXPECT_FALSE(Test(spec, zeroEntry));
+    EXPECT_FALSE(Test(spec, oldEntry));
+    EXPECT_FALSE(Test(spec, validEntry));
+    spec.writtenMode = 1;
+    EXPECT_TRUE(Test(spec, zeroEntry));
+    EXPECT_TRUE(Test(spec, oldEntry));
+    EXPECT_FALSE(Test(spec, validEntry));
+}
+
+TEST_F(Match, EveryTestMustPass)
+{
+    DirectoryListingSpec spec(DName("*.log"), DName(), 0x1, 100, 2, 2);
+    spec.writtenMode = 4;
+    spec.written = DFile::GetUTCDate(TestTime::Local(2000, 1, 1));
+    FILETIME const late = DFile::GetUTCDate(TestTime::Local(2001, 1, 1));
+    FILETIME const early = DFile::GetUTCDate(TestTime::Local(1999, 1, 1));
+
+    DFile const good(DName("C:\\a.log"), 0x21, 50, nullptr, nullptr, &late);
+    EXPECT_TRUE(Test(spec, good));
+    EXPECT_FALSE(Test(spec, DFile(DName("C:\\a.txt"), 0x21, 50, nullptr, nullptr, &late)));
+    EXPECT_FALSE(Test(spec, DFile(DName("C:\\a.log"), 0x21, 150, nullptr, nullptr, &late)));
+    EXPECT_FALSE(Test(spec, DFile(DName("C:\\a.log"), 0x20, 50, nullptr, nullptr, &late)));
+    EXPECT_FALSE(Test(spec, DFile(DName("C:\\a.log"), 0x21, 50, nullptr, nullptr, &early)));
+}
+
+TEST_F(Match, DirectoryEntriesMatchLikeRecords)
+{
+    WIN32_FIND_DATAA e;
+    memset(&e, 0, sizeof e);
+    strcpy(e.cFileName, "notes.txt");
+    e.dwFileAttributes = 0x20;
+    e.nFileSizeLow = 5;
+    DirectoryListingSpec spec(DName("*.txt"), DName(), 0, 5, 0, 1);
+    EXPECT_TRUE(load_.IsFileSpec(spec, e));
+    e.nFileSizeLow = 6;
+    EXPECT_FALSE(load_.IsFileSpec(spec, e));
+    strcpy(e.cFileName, "..");
+    EXPECT_FALSE(load_.IsFileSpec(Everything(), e));
+}
+
+}  // namespace

@@ -1,0 +1,267 @@
+// DFile scrambling and its stored forms: the binary record of a
+// stored-results file and the text block.
+#include "DFile.h"
+#include "FileOper.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "TestTime.h"
+
+namespace {
+
+DFile Sample()
+{
+    FILETIME const c = TestTime::Utc(2001, 2, 3, 4, 5, 6);
+    FILETIME const a = TestTime::Utc(2002, 3, 4, 5, 6, 7);
+    FILETIME const w = TestTime::Utc(2003, 4, 5, 6, 7, 8);
+    DFile f(DName("C:\\data\\some file.txt"), 0x821, 0, &c, &a, &w);
+    f.SetFileSize(0xFFFFFFF0u, 0x12);
+    return f;
+}
+
+void ExpectSameFields(DFile const& a, DFile const& b)
+{
+    EXPECT_TRUE(a.GetFullPath().Comp(b.GetFullPath()));
+    EXPECT_EQ(a.GetFileSize64(), b.GetFileSize64());
+    EXPECT_EQ(a.GetAttribute(), b.GetAttribute());
+    EXPECT_TRUE(DFile::CompDates(a.GetDateCreated(), b.GetDateCreated()));
+    EXPECT_TRUE(DFile::CompDates(a.GetDateLastAccessed(), b.GetDateLastAccessed()));
+    EXPECT_TRUE(DFile::CompDates(a.GetDateWritten(), b.GetDateWritten()));
+}
+
+unsigned Word(std::string const& bytes, size_t at)
+{
+    unsigned w;
+    memcpy(&w, bytes.data() + at, 4);
+    return w;
+}
+
+class DFileStore : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isMade()); }
+
+    std::string Written(DFile& f, char const* name)
+    {
+        std::string const path = dir_.Path(name);
+        FileOper out;
+        EXPECT_TRUE(out.Create(path.c_str()));
+        EXPECT_TRUE(f.Write(out));
+        out.Close();
+        return TempFolder::Get(path);
+    }
+
+    // Reads a record from a file holding exactly these bytes.
+    bool ReadBack(std::string const& bytes, DFile& f)
+    {
+        std::string const path = dir_.Path("in.hur");
+        EXPECT_TRUE(TempFolder::Put(path, bytes));
+        FileOper in(path.c_str(), false);
+        EXPECT_TRUE(in.isOpen());
+        return f.Read(in);
+    }
+
+    TempFolder dir_;
+};
+
+TEST(DFileScramble, WordMixingUsesShiftsOneEightZeroZero)
+{
+    DName key;
+    ASSERT_TRUE(key.Namen("\x01\x02\x03\x04\x05", 5));
+    unsigned pos = 0;
+    // 1<<1 + 2<<8 + 3 + 4
+    EXPECT_EQ(0u ^ 521u, DFile::DecWord(0, key, pos));
+    EXPECT_EQ(4u, pos);
+    // The position wraps: 5<<1 + 1<<8 + 2 + 3
+    EXPECT_EQ(0xFFu ^ 271u, DFile::DecWord(0xFF, key, pos));
+    EXPECT_EQ(3u, pos);
+
+    // Key characters are signed: 0x80 is -128, 0x81 is -127.
+    DName high;
+    ASSERT_TRUE(high.Namen("\x80\x81\x80\x81", 4));
+    pos = 0;
+    unsigned const sum = unsigned(-256 + (-127 * 256) - 128 - 127);
+    EXPECT_EQ(0x12345678u ^ sum, DFile::DecWord(0x12345678u, high, pos));
+
+    // Its own inverse from the same position; an empty key mixes nothing in.
+    pos = 1;
+    unsigned p2 = 1;
+    EXPECT_EQ(0xCAFEu, DFile::DecWord(DFile::DecWord(0xCAFEu, key, pos), key, p2));
+    unsigned p3 = 0;
+    EXPECT_EQ(0xCAFEu, DFile::DecWord(0xCAFEu, DName(), p3));
+}
+
+TEST(DFileScramble, KeysAreFreshAndInRange)
+{
+    DName a;
+    DName b;
+    ASSERT_TRUE(DFile::CreateHashKey(a));
+    ASSERT_TRUE(DFile::CreateHashKey(b));
+    EXPECT_FALSE(a.Comp(b));
+    for (DName const* k : {std::addressof(a), std::addressof(b)}) {
+        EXPECT_GE(k->Size(), 1u);
+        EXPECT_LE(k->Size(), 993u);
+        for (unsigned i = 0; i < k->Size(); ++i) {
+            unsigned char const c = static_cast<unsigned char>((*k)[i]);
+            ASSERT_GE(c, 1u);
+            ASSERT_LE(c, 129u);
+        }
+    }
+}
+
+TEST(DFileScramble, EncryptAndDecryptRestoreTheRecord)
+{
+    DFile const plain = Sample();
+    DFile f = plain;
+    EXPECT_FALSE(f.Decrypt());
+    ASSERT_TRUE(f.Encrypt());
+    EXPECT_TRUE(f.isDataEncrypted());
+    EXPECT_FALSE(f.GetKey().isEmpty());
+    EXPECT_FALSE(f.GetFullPath().Comp(plain.GetFullPath()));
+    EXPECT_EQ(plain.GetFullPath().Size(), f.GetFullPath().Size());
+    EXPECT_NE(plain.GetFileSize64(), f.GetFileSize64());
+    DName const key(f.GetKey());
+    EXPECT_FALSE(f.Encrypt());    // no second layer, no new key
+    EXPECT_TRUE(f.GetKey().Comp(key));
+    ASSERT_TRUE(f.Decrypt());
+    EXPECT_FALSE(f.isDataEncrypted());
+    EXPECT_TRUE(f.GetKey().Comp(key));
+    ExpectSameFields(plain, f);
+}
+
+TEST_F(DFileStore, RecordRoundTripKeepsEveryField)
+{
+    DFile f = Sample();
+    std::string const bytes = Written(f, "one.hur");
+    // Writing leaves the record plain, holding the key it used.
+    EXPECT_FALSE(f.isDataEncrypted());
+    EXPECT_FALSE(f.GetKey().isEmpty());
+    ExpectSameFields(Sample(), f);
+
+    DFile back;
+    ASSERT_TRUE(ReadBack(bytes, back));
+    EXPECT_FALSE(back.isDataEncrypted());
+    ExpectSameFields(Sample(), back);
+    EXPECT_TRUE(back == Sample());
+    EXPECT_TRUE(back.GetKey().Comp(f.GetKey()));
+
+    // Every write draws a new key, so the bytes differ.
+    EXPECT_NE(bytes, Written(f, "two.hur"));
+
+    DFile empty;
+    std::string const emptyBytes = Written(empty, "empty.hur");
+    DFile emptyBack = Sample();
+    ASSERT_TRUE(ReadBack(emptyBytes, emptyBack));
+    EXPECT_TRUE(emptyBack.isEmpty());
+    EXPECT_EQ(0ull, emptyBack.GetFileSize64());
+    EXPECT_TRUE(DFile::isEmpty(emptyBack.GetDateWritten()));
+}
+
+TEST_F(DFileStore, RecordLayoutOnDisk)
+{
+    DFile f = Sample();
+    std::string const bytes = Written(f, "layout.hur");
+    std::string const path = Sample().GetFullPath().Name();
+    DName const& key = f.GetKey();
+    unsigned const k = key.Size();
+    size_t const p = path.size();
+    ASSERT_EQ(1 + 4 + k + 4 + p + 36, bytes.size());
+    EXPECT_EQ(1, bytes[0]);
+    EXPECT_EQ(k, Word(bytes, 1));
+    EXPECT_EQ(std::string(key.Name(), k), bytes.substr(5, k));
+    EXPECT_EQ(p, Word(bytes, 5 + k));
+
+    // The path is XORed with the key from its first byte on.
+    size_t const at = 9 + k;
+    for (size_t i = 0; i < p; ++i)
+        ASSERT_EQ(path[i], char(bytes[at + i] ^ key[unsigned(i % k)])) << i;
+
+    // The words are mixed in field order (size, attributes, created,
+    // accessed, written) with the key position running on after the path,
+    // and stored written, accessed, created, attributes, size low, high.
+    size_t const fixed = at + p;
+    size_t const stored[] = {fixed + 28, fixed + 32, fixed + 24,
+                             fixed + 16, fixed + 20, fixed + 8,
+                             fixed + 12, fixed + 0,  fixed + 4};
+    DFile const plain = Sample();
+    unsigned const expected[] = {
+        0xFFFFFFF0u, 0x12u, 0x821u,
+        plain.GetDateCreated().dwLowDateTime,
+        plain.GetDateCreated().dwHighDateTime,
+        plain.GetDateLastAccessed().dwLowDateTime,
+        plain.GetDateLastAccessed().dwHighDateTime,
+        plain.GetDateWritten().dwLowDateTime,
+        plain.GetDateWritten().dwHighDateTime,
+    };
+    unsigned pos = unsigned(p % k);
+    for (unsigned i = 0; i < 9; ++i)
+        EXPECT_EQ(expected[i], DFile::DecWord(Word(bytes, stored[i]), key, pos)) << i;
+}
+
+TEST_F(DFileStore, ReadFailsAtEveryCut)
+{
+    DFile f = Sample();
+    std::string const bytes = Written(f, "cut.hur");
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        DFile g;
+        ASSERT_FALSE(ReadBack(bytes.substr(0, cut), g)) << cut;
+    }
+    DFile whole;
+    ASSERT_TRUE(ReadBack(bytes, whole));
+    EXPECT_TRUE(whole == f);
+}
+
+TEST_F(DFileStore, ReadRefusesHugeLengths)
+{
+    std::string const lengths[] = {
+        std::string("\xFF\xFF\xFF\xFF", 4),
+        std::string("\xF0\xFF\0\0", 4),    // 65,520
+        std::string("\xEF\xFF\0\0", 4),    // 65,519 with nothing behind it
+    };
+    for (std::string const& n : lengths) {
+        SCOPED_TRACE(Word(n, 0));
+        DFile f;
+        EXPECT_FALSE(ReadBack(std::string(1, '\1') + n + std::string(64, 'x'), f));
+        std::string const key = std::string(1, '\1') + std::string("\1\0\0\0k", 5);
+        EXPECT_FALSE(ReadBack(key + n + std::string(64, 'x'), f));
+    }
+}
+
+TEST_F(DFileStore, TextBlockShowsUtcDates)
+{
+    FILETIME const c = TestTime::Utc(2004, 3, 9, 15, 7, 5);
+    FILETIME const a = TestTime::Utc(1999, 12, 31, 0, 0, 0);
+    FILETIME const w = TestTime::Utc(2010, 1, 2, 23, 59, 58);
+    DFile f(DName("C:\\dir\\a.txt"), 0x21, 3000000000u, &c, &a, &w);
+    std::string const path = dir_.Path("block.txt");
+    FileOper out;
+    ASSERT_TRUE(out.Create(path.c_str()));
+    ASSERT_TRUE(f.TextWrite(out));
+    f.SetFileSize(0, 1);
+    f.SetDateCreated(FILETIME{0, 0});
+    ASSERT_TRUE(f.TextWrite(out));
+    out.Close();
+    EXPECT_EQ("C:\\dir\\a.txt\r\n"
+              "Creation Date   : [03/09/2004 15:07:05]\r\n"
+              "Last Access Date: [12/31/1999 00:00:00]\r\n"
+              "Write Date      : [01/02/2010 23:59:58]\r\n"
+              "Size            : 3000000000\r\n"
+              "Attributes      : R-A------\r\n"
+              "\r\n"
+              "C:\\dir\\a.txt\r\n"
+              "Creation Date   : [01/01/1601 00:00:00]\r\n"
+              "Last Access Date: [12/31/1999 00:00:00]\r\n"
+              "Write Date      : [01/02/2010 23:59:58]\r\n"
+              "Size            : 4294967296\r\n"
+              "Attributes      : R-A------\r\n"
+              "\r\n",
+              TempFolder::Get(path));
+}
+
+}  // namespace
