@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES   := mingw-w64 cmake make googletest wine64 wine xvfb xauth fp-utils
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test i686 clean
+.PHONY: all deps configure build test bench i686 clean
 
 all: build
 
@@ -30,6 +30,11 @@ build: configure
 # GUI tests need a display: the whole run gets a virtual one.
 test: build
 	cd $(BUILD) && xvfb-run -a ctest --output-on-failure -j$(JOBS)
+
+# Speed figures as ratios against plain Win32 baselines measured in the same run.
+bench: build
+	[ -d $(BUILD)/wineprefix ] || $(BUILD)/wine-run.sh --init
+	$(BUILD)/wine-run.sh $(BUILD)/bin/hunterly_bench.exe $(BENCH_ARGS)
 
 # The whole tree must also compile for 32-bit Windows.
 i686: deps
