@@ -1,0 +1,90 @@
+#include "DToolTip.h"
+
+#include <commctrl.h>
+
+DToolTip::DToolTip(HWND parent, int id) : DIBasics(parent, id) {}
+
+DToolTip::~DToolTip()
+{
+    Destroy();
+}
+
+bool DToolTip::Create(unsigned long delay, unsigned long stay, unsigned long)
+{
+    Destroy();
+    SetWnd(CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr));
+    if (!GetWnd())
+        return false;
+    if (delay)
+        SetDelay(delay);
+    if (stay)
+        SetStayDelay(stay);
+    return true;
+}
+
+void DToolTip::Destroy()
+{
+    if (GetWnd())
+        DestroyWindow(GetWnd());
+    SetWnd(nullptr);
+}
+
+bool DToolTip::AddTip(DName const& text, HWND tool)
+{
+    HWND const window = tool ? tool : GetHandle();
+    if (!GetWnd() || !window)
+        return false;
+    // The second layout of the record, which every version of the control takes.
+    TTTOOLINFOA info = {};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.hwnd = window;
+    info.uId = 0;
+    GetClientRect(window, &info.rect);
+    info.lpszText = const_cast<char*>(text.Name());
+    return SendMessageA(GetWnd(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+}
+
+bool DToolTip::AddTip(DName const& text, int id)
+{
+    SetId(static_cast<unsigned long>(id));
+    return AddTip(text, GetHandle());
+}
+
+bool DToolTip::AddTip(unsigned long value, HWND tool)
+{
+    return AddTip(Decimal(value), tool);
+}
+
+bool DToolTip::AddTip(unsigned long value, int id)
+{
+    return AddTip(Decimal(value), id);
+}
+
+bool DToolTip::DelTip(HWND tool)
+{
+    if (!GetWnd() || !tool)
+        return false;
+    TTTOOLINFOA info = {};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.hwnd = tool;
+    info.uId = 0;
+    SendMessageA(GetWnd(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    return true;
+}
+
+bool DToolTip::DelTip(int id)
+{
+    return DelTip(GetHandle(id));
+}
+
+void DToolTip::SetDelay(unsigned long ms) const
+{
+    SendMessageA(GetWnd(), TTM_SETDELAYTIME, TTDT_INITIAL, static_cast<LPARAM>(ms));
+}
+
+void DToolTip::SetStayDelay(unsigned long ms) const
+{
+    SendMessageA(GetWnd(), TTM_SETDELAYTIME, TTDT_AUTOPOP, static_cast<LPARAM>(ms));
+}

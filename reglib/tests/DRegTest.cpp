@@ -1,0 +1,313 @@
+// DReg against the real registry, under a key of its own below the current
+// user that each test creates and removes again.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DReg.h"
+
+namespace {
+
+char const* const TestKey = "Software\\HunterlyRegTest";
+
+class DRegTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
+        ASSERT_TRUE(reg.Create(HKEY_CURRENT_USER, TestKey));
+    }
+
+    void TearDown() override
+    {
+        reg.Close();
+        RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
+    }
+
+    // Writes raw bytes past DReg, to set up values it would never write.
+    void PutRaw(char const* name, DWORD valueType, void const* data, DWORD size)
+    {
+        HKEY key;
+        ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, TestKey, &key));
+        ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, valueType,
+                                                static_cast<BYTE const*>(data), size));
+        RegCloseKey(key);
+    }
+
+    DReg reg;
+};
+
+std::string Bytes(DName const& d)
+{
+    return std::string(d.Name(), d.Size());
+}
+
+TEST_F(DRegTest, OpeningAndClosing)
+{
+    EXPECT_TRUE(reg.isOpen());
+    reg.Close();
+    EXPECT_FALSE(reg.isOpen());
+    reg.Close();  // a second close is harmless
+
+    EXPECT_TRUE(reg.Open(HKEY_CURRENT_USER, TestKey));
+    EXPECT_TRUE(reg.OpenEx(HKEY_CURRENT_USER, TestKey, KEY_READ));
+    EXPECT_FALSE(reg.Open(HKEY_CURRENT_USER, "Software\\HunterlyRegTest\\missing"));
+    EXPECT_FALSE(reg.isOpen());
+
+    // Refused before the registry is asked, so nothing is created.
+    EXPECT_FALSE(reg.Create(HKEY_CURRENT_USER, ""));
+    EXPECT_FALSE(reg.Create(nullptr, "Software\\HunterlyRegTest\\x"));
+    EXPECT_FALSE(reg.isOpen());
+
+    DReg constructed(HKEY_CURRENT_USER, TestKey);
+    EXPECT_TRUE(constructed.isOpen());
+    DReg readOnly(HKEY_CURRENT_USER, TestKey, KEY_READ);
+    EXPECT_TRUE(readOnly.isOpen());
+    EXPECT_FALSE(readOnly.SetDwordValue("v", 1));
+    DReg missing(HKEY_CURRENT_USER, "Software\\HunterlyRegTest\\missing", KEY_READ);
+    EXPECT_FALSE(missing.isOpen());
+}
+
+TEST_F(DRegTest, EveryOperationNeedsAnOpenKey)
+{
+    ASSERT_TRUE(reg.SetValue("text", "abc", REG_SZ));
+    reg.Close();
+    EXPECT_FALSE(reg.LoadKeyValue("text"));
+    EXPECT_TRUE(reg.GetKeyValue().isEmpty());
+    EXPECT_FALSE(reg.SetValue("text", "abc", REG_SZ));
+    EXPECT_FALSE(reg.SetDwordValue("n", 1));
+    EXPECT_FALSE(reg.DelKeyValue("text"));
+    DName name;
+    EXPECT_FALSE(reg.EnumValue(0, name));
+    EXPECT_FALSE(reg.EnumSubKey(0, name));
+    EXPECT_EQ(0u, reg.GetMaxValues());
+    EXPECT_EQ(0u, reg.GetMaxSubKeys());
+}
+
+TEST_F(DRegTest, TextRoundTripsWithoutTerminator)
+{
+    ASSERT_TRUE(reg.SetValue("text", "C:\\Data\\notes.txt", REG_SZ));
+    ASSERT_TRUE(reg.LoadKeyValue("text"));
+    EXPECT_EQ(DWORD(REG_SZ), reg.GetKeyType());
+    EXPECT_EQ(17u, reg.GetKeyValue().Size());
+    EXPECT_TRUE(reg.GetKeyValue().Comp("C:\\Data\\notes.txt"));
+    EXPECT_TRUE(reg.LoadKeySz("text").Comp("C:\\Data\\notes.txt"));
+
+    // Byte-exact: a NUL inside the text survives.
+    DName withNul;
+    withNul.Namen("a\0b", 3);
+    ASSERT_TRUE(reg.SetValue("nul", withNul, REG_BINARY));
+    EXPECT_EQ(std::string("a\0b", 3), Bytes(reg.LoadKeySz("nul")));
+
+    // The default value has the empty name.
+    ASSERT_TRUE(reg.SetValue("", "default", REG_SZ));
+    EXPECT_TRUE(reg.LoadKeySz("").Comp("default"));
+
+    // A value of zero bytes loads as empty, successfully.
+    ASSERT_TRUE(reg.SetValue("empty", "", REG_SZ));
+    EXPECT_TRUE(reg.LoadKeyValue("empty"));
+    EXPECT_TRUE(reg.GetKeyValue().isEmpty());
+    EXPECT_EQ(DWORD(REG_SZ), reg.GetKeyType());
+}
+
+TEST_F(DRegTest, MissingValueGivesFallbacks)
+{
+    ASSERT_TRUE(reg.SetValue("text", "yes", REG_SZ));
+    ASSERT_TRUE(reg.LoadKeyValue("text"));
+
+    // A failed load empties what the last load left.
+    EXPECT_FALSE(reg.LoadKeyValue("missing"));
+    EXPECT_TRUE(reg.GetKeyValue().isEmpty());
+    EXPECT_EQ(DWORD(REG_NONE), reg.GetKeyType());
+    EXPECT_FALSE(reg.isKeyValueYes());
+    EXPECT_FALSE(reg.isKeyValueNo());
+    EXPECT_FALSE(reg.isKeyValueOn());
+    EXPECT_FALSE(reg.isKeyValueOff());
+
+    EXPECT_TRUE(reg.LoadKeySz("missing").isEmpty());
+    EXPECT_EQ(0u, reg.LoadKeyDword("missing"));
+    EXPECT_TRUE(reg.LoadKeyBool("missing", true));
+    EXPECT_FALSE(reg.LoadKeyBool("missing", false));
+    EXPECT_FALSE(reg.LoadKeyYesNo("missing"));
+    EXPECT_TRUE(reg.LoadKeyData("missing").isEmpty());
+    EXPECT_EQ(0u, reg.GetRed());
+    EXPECT_EQ(0u, reg.GetGreen());
+    EXPECT_EQ(0u, reg.GetBlue());
+    EXPECT_EQ(nullptr, reg.GetError());
+}
+
+TEST_F(DRegTest, DwordsAndOnOff)
+{
+    ASSERT_TRUE(reg.SetDwordValue("big", 0xDEADBEEF));
+    EXPECT_EQ(0xDEADBEEFu, reg.LoadKeyDword("big"));
+    EXPECT_EQ(DWORD(REG_DWORD), reg.GetKeyType());
+    EXPECT_EQ(4u, reg.GetKeyValue().Size());
+    EXPECT_EQ(0xDEADBEEFu, reg.GetKeyDword());
+
+    ASSERT_TRUE(reg.SetDwordValue("zero", 0));
+    ASSERT_TRUE(reg.SetDwordValue("one", 1));
+    ASSERT_TRUE(reg.SetDwordValue("256", 256));
+    EXPECT_FALSE(reg.LoadKeyBool("zero", true));
+    EXPECT_TRUE(reg.isKeyValueOff());
+    EXPECT_TRUE(reg.LoadKeyBool("one", false));
+    EXPECT_TRUE(reg.isKeyValueOn());
+    // Only the low byte is tested.
+    EXPECT_FALSE(reg.LoadKeyBool("256", true));
+
+    // A text "0" is on: its first byte is the digit, not 0.
+    ASSERT_TRUE(reg.SetValue("digit", "0", REG_SZ));
+    EXPECT_TRUE(reg.LoadKeyBool("digit", false));
+}
+
+TEST_F(DRegTest, WrongTypesAndSizes)
+{
+    // A one-byte "DWORD": the missing bytes count as 0.
+    unsigned char one = 0x7F;
+    PutRaw("short", REG_BINARY, &one, 1);
+    EXPECT_EQ(0x7Fu, reg.LoadKeyDword("short"));
+
+    // A text read as a number gives its first four bytes.
+    ASSERT_TRUE(reg.SetValue("text", "12345", REG_SZ));
+    EXPECT_EQ(0x34333231u, reg.LoadKeyDword("text"));
+
+    // A value of zero bytes is neither on nor off and holds no number.
+    ASSERT_TRUE(reg.SetValue("empty", "", REG_BINARY));
+    EXPECT_EQ(0u, reg.LoadKeyDword("empty"));
+    EXPECT_FALSE(reg.LoadKeyBool("empty", true));
+    EXPECT_FALSE(reg.isKeyValueOn());
+    EXPECT_FALSE(reg.isKeyValueOff());
+
+    // A 100 KB text loads whole.
+    std::string big(100 * 1024, 'x');
+    big[0] = 'a';
+    big.back() = 'z';
+    ASSERT_TRUE(reg.SetValue("big", big.c_str(), REG_SZ));
+    ASSERT_TRUE(reg.LoadKeyValue("big"));
+    EXPECT_EQ(big, Bytes(reg.GetKeyValue()));
+    EXPECT_FALSE(reg.isKeyValueYes());
+}
+
+TEST_F(DRegTest, YesAndNo)
+{
+    ASSERT_TRUE(reg.SetValue("upper", "YES", REG_SZ));
+    EXPECT_TRUE(reg.LoadKeyYesNo("upper"));
+    EXPECT_TRUE(reg.isKeyValueYes());
+    EXPECT_FALSE(reg.isKeyValueNo());
+
+    ASSERT_TRUE(reg.SetValue("no", "No", REG_SZ));
+    EXPECT_FALSE(reg.LoadKeyYesNo("no"));
+    EXPECT_TRUE(reg.isKeyValueNo());
+
+    // Written by another program with its terminating NUL: not "yes".
+    PutRaw("terminated", REG_SZ, "yes", 4);
+    ASSERT_TRUE(reg.LoadKeyValue("terminated"));
+    EXPECT_EQ(4u, reg.GetKeyValue().Size());
+    EXPECT_FALSE(reg.isKeyValueYes());
+    EXPECT_FALSE(reg.LoadKeyYesNo("terminated"));
+
+    ASSERT_TRUE(reg.SetValue("longer", "yess", REG_SZ));
+    EXPECT_FALSE(reg.LoadKeyYesNo("longer"));
+}
+
+TEST_F(DRegTest, HexadecimalData)
+{
+    ASSERT_TRUE(reg.SetDataValue("data", "AB"));
+    EXPECT_TRUE(reg.LoadKeySz("data").Comp("4142"));
+    EXPECT_EQ(DWORD(REG_SZ), reg.GetKeyType());
+    EXPECT_TRUE(reg.LoadKeyData("data").Comp("AB"));
+
+    // Every byte value, NUL included, survives the round trip in upper case.
+    std::string all;
+    for (int i = 0; i < 256; ++i)
+        all += static_cast<char>(i);
+    DName raw;
+    raw.Namen(all.data(), 256);
+    ASSERT_TRUE(reg.SetDataValue("all", raw));
+    DName stored = reg.LoadKeySz("all");
+    ASSERT_EQ(512u, stored.Size());
+    EXPECT_EQ("FEFF", Bytes(stored).substr(508));
+    EXPECT_EQ(all, Bytes(reg.LoadKeyData("all")));
+}
+
+TEST_F(DRegTest, ColourFields)
+{
+    struct Case { char const* text; unsigned red, green, blue; } const cases[] = {
+        {"12 200 7", 12, 200, 7},
+        {"255 128 0", 255, 128, 0},
+        {"0 0 0", 0, 0, 0},
+        {"1234 5 6", 123, 5, 6},     // a field stops after three characters
+        {"7", 7, 0, 0},              // no second and third field
+        {"x 9 y", 0, 9, 0},          // no digits read as 0
+    };
+    for (auto const& c : cases) {
+        ASSERT_TRUE(reg.SetValue("colour", c.text, REG_SZ));
+        ASSERT_TRUE(reg.LoadKeyValue("colour"));
+        EXPECT_EQ(c.red, reg.GetRed()) << c.text;
+        EXPECT_EQ(c.green, reg.GetGreen()) << c.text;
+        EXPECT_EQ(c.blue, reg.GetBlue()) << c.text;
+    }
+}
+
+TEST_F(DRegTest, TypeTexts)
+{
+    struct Case { DWORD type; char const* text; } const cases[] = {
+        {REG_NONE, "None"}, {REG_SZ, "String"}, {REG_EXPAND_SZ, "Unexpanded String"},
+        {REG_BINARY, "Binary"}, {REG_DWORD, "DWORD"}, {REG_DWORD_BIG_ENDIAN, "N/A"},
+        {REG_LINK, "Link"}, {REG_MULTI_SZ, "Multi-string"},
+        {REG_RESOURCE_LIST, "Resource List"}, {REG_QWORD, "N/A"},
+    };
+    EXPECT_TRUE(reg.GetKeyTypes().Comp("None"));
+    for (auto const& c : cases) {
+        ASSERT_TRUE(reg.SetValue("typed", "abcdefgh", c.type));
+        ASSERT_TRUE(reg.LoadKeyValue("typed"));
+        EXPECT_EQ(c.type, reg.GetKeyType());
+        EXPECT_TRUE(reg.GetKeyTypes().Comp(c.text)) << c.type;
+    }
+}
+
+TEST_F(DRegTest, EnumerationAndDeletion)
+{
+    ASSERT_TRUE(reg.SetValue("first", "1", REG_SZ));
+    ASSERT_TRUE(reg.SetDwordValue("second", 2));
+    std::string child = std::string(TestKey) + "\\child";
+    {
+        DReg sub;
+        ASSERT_TRUE(sub.Create(HKEY_CURRENT_USER, child.c_str()));
+    }
+    ASSERT_TRUE(reg.Open(HKEY_CURRENT_USER, TestKey));
+    EXPECT_EQ(2u, reg.GetMaxValues());
+    EXPECT_EQ(1u, reg.GetMaxSubKeys());
+
+    DName name;
+    std::string names;
+    for (unsigned long i = 0; reg.EnumValue(i, name); ++i)
+        names += std::string(name.Name()) + ";";
+    EXPECT_TRUE(names == "first;second;" || names == "second;first;") << names;
+    ASSERT_TRUE(reg.EnumSubKey(0, name));
+    EXPECT_TRUE(name.Comp("child"));
+    EXPECT_FALSE(reg.EnumSubKey(1, name));
+
+    EXPECT_FALSE(reg.DelKeyValue(""));
+    EXPECT_TRUE(reg.DelKeyValue("first"));
+    EXPECT_FALSE(reg.DelKeyValue("first"));
+    EXPECT_FALSE(reg.LoadKeyValue("first"));
+    EXPECT_EQ(1u, reg.GetMaxValues());
+
+    EXPECT_FALSE(DReg::DelKey(HKEY_CURRENT_USER, ""));
+    EXPECT_FALSE(DReg::DelKey(nullptr, child.c_str()));
+    EXPECT_TRUE(reg.DelKey(HKEY_CURRENT_USER, child.c_str()));
+    EXPECT_EQ(0u, reg.GetMaxSubKeys());
+    EXPECT_FALSE(DReg().Open(HKEY_CURRENT_USER, child.c_str()));
+}
+
+TEST_F(DRegTest, LastValueSurvivesClose)
+{
+    ASSERT_TRUE(reg.SetDwordValue("n", 5));
+    ASSERT_EQ(5u, reg.LoadKeyDword("n"));
+    reg.Close();
+    EXPECT_EQ(5u, reg.GetKeyDword());
+    EXPECT_EQ(DWORD(REG_DWORD), reg.GetKeyType());
+}
+
+}
