@@ -1,5 +1,6 @@
 #include "DIBasics.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -197,6 +198,13 @@ DName DIBasics::Decimal(unsigned long value)
 {
     DName text;
     text.FromLong(value);
+    return text;
+}
+
+DName DIBasics::TwoPlaces(double value)
+{
+    char text[320];  // room for the largest double in fixed notation
+    std::snprintf(text, sizeof text, "%.02f", value);
     return text;
 }
 

@@ -95,6 +95,7 @@ protected:
     bool ListMsg(unsigned long message, int id, WPARAM wparam = 0, LPARAM lparam = 0) const;
     DName WindowText(int id) const;
     static DName Decimal(unsigned long value);   // "0" for 0
+    static DName TwoPlaces(double value);        // "%.02f"
     DName ItemText(unsigned long lengthMessage, unsigned long textMessage, WPARAM index,
                    int id) const;
 

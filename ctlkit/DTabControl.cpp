@@ -73,6 +73,14 @@ DName DTabControl::GetText(unsigned long index, int id) const
     return DName(text);
 }
 
+bool DTabControl::SetText(DName const& text, unsigned long index, int id) const
+{
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(text.Name());
+    return ParentMsg(TCM_SETITEMA, id, index, reinterpret_cast<LPARAM>(&item)) != 0;
+}
+
 unsigned long DTabControl::GetSize(int id) const
 {
     LRESULT const count = ParentMsg(TCM_GETITEMCOUNT, id);

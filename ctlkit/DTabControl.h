@@ -23,6 +23,7 @@ public:
     int SetIndex(unsigned long index, int id = -1) const;        // the tab before, -1
     void SetFocus(unsigned long index, int id = -1) const;
     DName GetText(unsigned long index, int id = -1) const;       // cut at 255 characters
+    bool SetText(DName const& text, unsigned long index, int id = -1) const;
     unsigned long GetSize(int id = -1) const;
     // Whether a WM_NOTIFY is this control's change of tab.
     bool isChange(LPARAM notify, int id = -1) const;

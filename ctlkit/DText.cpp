@@ -1,7 +1,5 @@
 #include "DText.h"
 
-#include <cstdio>
-
 DText::DText(HWND parent, int id) : DIBasics(parent, id) {}
 
 DText& DText::operator[](unsigned long id)
@@ -41,9 +39,7 @@ bool DText::Seti(unsigned long value, int id) const
 
 bool DText::Setd(double value, int id) const
 {
-    char text[320];  // room for the largest double in fixed notation
-    std::snprintf(text, sizeof text, "%.02f", value);
-    return Set(text, id);
+    return Set(TwoPlaces(value), id);
 }
 
 DName DText::Get(int id) const

@@ -88,3 +88,9 @@ void DToolTip::SetStayDelay(unsigned long ms) const
 {
     SendMessageA(GetWnd(), TTM_SETDELAYTIME, TTDT_AUTOPOP, static_cast<LPARAM>(ms));
 }
+
+void DToolTip::RelayEvent(MSG const& msg) const
+{
+    if (GetWnd())
+        SendMessageA(GetWnd(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}

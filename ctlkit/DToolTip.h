@@ -24,4 +24,6 @@ public:
     bool DelTip(int id);
     void SetDelay(unsigned long ms) const;
     void SetStayDelay(unsigned long ms) const;
+    // The tips watch the mouse through the messages relayed to them.
+    void RelayEvent(MSG const& msg) const;
 };

@@ -77,6 +77,9 @@ TEST_F(SimpleControlsTest, TabControl)
     EXPECT_TRUE(tab.GetText(1).Comp("Dates"));
     EXPECT_TRUE(tab.GetText(2).Comp("Attributes"));
     EXPECT_TRUE(tab.GetText(7).isEmpty());
+    EXPECT_TRUE(tab.SetText("Dates and Times", 1));
+    EXPECT_TRUE(tab.GetText(1).Comp("Dates and Times"));
+    EXPECT_FALSE(tab.SetText("None", 7));
 
     EXPECT_EQ(0, tab.GetIndex());
     EXPECT_EQ(0, tab.SetIndex(2));

@@ -1,0 +1,164 @@
+// Pages on a tab strip: titles from their templates, made when first shown,
+// told when they are shown and hidden, and laid out inside the strip.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DPropertyPage.h"
+#include "DPropertySheet.h"
+#include "DialogResources.h"
+#include "TestDialog.h"
+
+#include <commctrl.h>
+
+namespace {
+
+class CountingPage : public DPropertyPage
+{
+public:
+    explicit CountingPage(unsigned id) : DPropertyPage(id) {}
+    int shown = 0;
+    int hidden = 0;
+    int inits = 0;
+
+    void OnSetActive() override { ++shown; }
+    void OnKillActive() override { ++hidden; }
+
+protected:
+    bool OnInit() override
+    {
+        ++inits;
+        return false;
+    }
+};
+
+TEST(DPropertyPage, TitleIsTheTemplateCaption)
+{
+    EXPECT_TRUE(DPropertyPage(IDD_PAGE_EX).GetTitle().Comp("File Names"));
+    EXPECT_TRUE(DPropertyPage(IDD_PAGE_PLAIN).GetTitle().Comp("Dates and Times"));
+    EXPECT_TRUE(DPropertyPage(IDD_PAGE_MENU).GetTitle().Comp("After a Menu"));
+    EXPECT_TRUE(DPropertyPage(IDD_PAGE_UNTITLED).GetTitle().isEmpty());
+    EXPECT_TRUE(DPropertyPage(4711u).GetTitle().isEmpty());
+}
+
+class DPropertySheetTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (CountingPage* page : {&first, &second, &third})
+            ASSERT_TRUE(sheet.AddPage(page));
+        RECT const place = {10, 20, 410, 320};
+        ASSERT_TRUE(sheet.Create(host.Handle(), place, 1500));
+    }
+
+    static RECT Place(HWND window)
+    {
+        RECT r;
+        GetWindowRect(window, &r);
+        MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    TestDialog host;
+    CountingPage first{IDD_PAGE_EX};
+    CountingPage second{IDD_PAGE_PLAIN};
+    CountingPage third{IDD_PAGE_EX};
+    DPropertySheet sheet;
+};
+
+TEST_F(DPropertySheetTest, MadeWithOneTabPerPage)
+{
+    HWND const window = sheet.GetWnd();
+    EXPECT_EQ(window, GetDlgItem(host.Handle(), 1500));
+    RECT const place = Place(window);
+    EXPECT_EQ(10, place.left);
+    EXPECT_EQ(20, place.top);
+    EXPECT_EQ(400, place.right - place.left);
+    EXPECT_EQ(300, place.bottom - place.top);
+    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD);
+
+    DTabControl& tabs = sheet.GetTabControl();
+    ASSERT_EQ(3u, tabs.GetSize());
+    EXPECT_TRUE(tabs.GetText(0).Comp("File Names"));
+    EXPECT_TRUE(tabs.GetText(1).Comp("Dates and Times"));
+    EXPECT_EQ(3u, sheet.GetPageCount());
+    EXPECT_EQ(&second, sheet.GetPage(1));
+    EXPECT_EQ(nullptr, sheet.GetPage(3));
+
+    // No page is made before it is shown, and none can join now.
+    EXPECT_EQ(-1, sheet.GetActiveIndex());
+    EXPECT_EQ(nullptr, first.GetWnd());
+    CountingPage late(IDD_PAGE_EX);
+    EXPECT_FALSE(sheet.AddPage(&late));
+}
+
+TEST_F(DPropertySheetTest, ShowingPagesInTurn)
+{
+    ASSERT_TRUE(sheet.SetActivePage(1));
+    EXPECT_EQ(1, sheet.GetActiveIndex());
+    EXPECT_EQ(1, sheet.GetTabControl().GetIndex());
+    ASSERT_NE(nullptr, second.GetWnd());
+    EXPECT_EQ(sheet.GetWnd(), GetParent(second.GetWnd()));
+    EXPECT_TRUE(GetWindowLongPtrA(second.GetWnd(), GWL_STYLE) & WS_VISIBLE);
+    // The page shows no caption of its own.
+    EXPECT_FALSE(GetWindowLongPtrA(second.GetWnd(), GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ(1, second.inits);
+    EXPECT_EQ(1, second.shown);
+    EXPECT_EQ(nullptr, first.GetWnd());
+
+    ASSERT_TRUE(sheet.SetActivePage(0));
+    EXPECT_EQ(1, second.hidden);
+    EXPECT_FALSE(GetWindowLongPtrA(second.GetWnd(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(1, first.shown);
+
+    // Showing the page already shown changes nothing; a page is made once.
+    ASSERT_TRUE(sheet.SetActivePage(0));
+    EXPECT_EQ(1, first.shown);
+    EXPECT_EQ(0, first.hidden);
+    ASSERT_TRUE(sheet.SetActivePage(1));
+    EXPECT_EQ(1, second.inits);
+    EXPECT_EQ(2, second.shown);
+    EXPECT_EQ(1, first.hidden);
+
+    EXPECT_FALSE(sheet.SetActivePage(3));
+    EXPECT_EQ(1, sheet.GetActiveIndex());
+}
+
+TEST_F(DPropertySheetTest, ClickOnATabShowsItsPage)
+{
+    ASSERT_TRUE(sheet.SetActivePage(0));
+    HWND const strip = sheet.GetTabWnd();
+    SendMessageA(strip, TCM_SETCURSEL, 2, 0);
+    NMHDR change = {strip, DPropertySheet::TabId, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(sheet.GetWnd(), WM_NOTIFY, DPropertySheet::TabId, reinterpret_cast<LPARAM>(&change));
+    EXPECT_EQ(2, sheet.GetActiveIndex());
+    EXPECT_EQ(1, third.shown);
+    EXPECT_EQ(1, first.hidden);
+}
+
+TEST_F(DPropertySheetTest, PagesFillTheStripAndFollowItsSize)
+{
+    ASSERT_TRUE(sheet.SetActivePage(0));
+    ASSERT_TRUE(sheet.SetActivePage(1));
+    HWND const strip = sheet.GetTabWnd();
+    for (int growth : {0, 120}) {
+        sheet.SetSize(400 + growth, 300 + growth / 2);
+        RECT const stripPlace = Place(strip);
+        EXPECT_EQ(400 + growth, stripPlace.right - stripPlace.left);
+        EXPECT_EQ(300 + growth / 2, stripPlace.bottom - stripPlace.top);
+        RECT area;
+        GetClientRect(strip, &area);
+        SendMessageA(strip, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+        // Hidden pages follow too, so that they fit when shown again.
+        for (HWND page : {first.GetWnd(), second.GetWnd()}) {
+            RECT const pagePlace = Place(page);
+            EXPECT_EQ(area.left, pagePlace.left);
+            EXPECT_EQ(area.top, pagePlace.top);
+            EXPECT_EQ(area.right, pagePlace.right);
+            EXPECT_EQ(area.bottom, pagePlace.bottom);
+        }
+    }
+}
+
+}

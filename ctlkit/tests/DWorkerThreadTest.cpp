@@ -1,0 +1,106 @@
+// Worker threads: started with an argument, one at a time, waited for, and
+// waited for while they send messages to the waiting thread's windows.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "DWorkerThread.h"
+#include "TestDialog.h"
+
+namespace {
+
+struct Job
+{
+    HANDLE go = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HWND window = nullptr;
+    unsigned long value = 0;
+    LRESULT answer = 0;
+    ~Job() { CloseHandle(go); }
+};
+
+unsigned long WaitThenDouble(void* argument)
+{
+    Job* job = static_cast<Job*>(argument);
+    WaitForSingleObject(job->go, INFINITE);
+    return job->value * 2;
+}
+
+unsigned long Throw(void*)
+{
+    throw std::runtime_error("worker failed");
+}
+
+// Sends to a window of the thread that started it, as a search worker
+// writing its status line does.
+unsigned long SendToWindow(void* argument)
+{
+    Job* job = static_cast<Job*>(argument);
+    job->answer = SendMessageA(job->window, WM_GETTEXTLENGTH, 0, 0);
+    return 1;
+}
+
+TEST(DWorkerThread, RunsOneWorkerAtATime)
+{
+    DWorkerThread worker;
+    EXPECT_FALSE(worker.isRunning());
+    EXPECT_TRUE(worker.Wait(0, false));
+    EXPECT_EQ(0xFFFFFFFFul, worker.GetExitCode());
+    EXPECT_FALSE(worker.Start(nullptr, nullptr));
+
+    Job job;
+    job.value = 21;
+    ASSERT_TRUE(worker.Start(WaitThenDouble, &job));
+    EXPECT_TRUE(worker.isRunning());
+    EXPECT_FALSE(worker.Start(WaitThenDouble, &job));
+    EXPECT_FALSE(worker.Wait(50, false));
+    EXPECT_EQ(0xFFFFFFFFul, worker.GetExitCode());
+
+    SetEvent(job.go);
+    EXPECT_TRUE(worker.Wait(INFINITE, false));
+    EXPECT_FALSE(worker.isRunning());
+    EXPECT_EQ(42ul, worker.GetExitCode());
+
+    // Once it has ended the next one may start.
+    job.value = 5;
+    ASSERT_TRUE(worker.Start(WaitThenDouble, &job));
+    EXPECT_TRUE(worker.Wait(5000, true));
+    EXPECT_EQ(10ul, worker.GetExitCode());
+}
+
+TEST(DWorkerThread, AnExceptionEndsOnlyTheWorker)
+{
+    DWorkerThread worker;
+    ASSERT_TRUE(worker.Start(Throw, nullptr));
+    EXPECT_TRUE(worker.Wait(5000, false));
+    EXPECT_EQ(0xFFFFFFFFul, worker.GetExitCode());
+}
+
+TEST(DWorkerThread, WaitingAnswersTheWorkersMessages)
+{
+    TestDialog dialog;
+    HWND const edit = dialog.Add("EDIT", 0, 100, "four");
+    Job job;
+    job.window = edit;
+    DWorkerThread worker;
+    ASSERT_TRUE(worker.Start(SendToWindow, &job));
+    // Without answering, the worker stands still in its send.
+    EXPECT_FALSE(worker.Wait(300, false));
+    EXPECT_TRUE(worker.isRunning());
+    EXPECT_TRUE(worker.Wait(10000, true));
+    EXPECT_EQ(4, job.answer);
+}
+
+TEST(DWorkerThread, DestructionWaitsForTheWorker)
+{
+    TestDialog dialog;
+    HWND const edit = dialog.Add("EDIT", 0, 100, "sixsix");
+    Job job;
+    job.window = edit;
+    {
+        DWorkerThread worker;
+        ASSERT_TRUE(worker.Start(SendToWindow, &job));
+    }
+    EXPECT_EQ(6, job.answer);
+}
+
+}
