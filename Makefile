@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES   := mingw-w64 cmake make googletest wine64 wine xvfb xauth fp-utils
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test bench i686 clean
+.PHONY: all deps configure build test run bench i686 clean
 
 all: build
 
@@ -30,6 +30,17 @@ build: configure
 # GUI tests need a display: the whole run gets a virtual one.
 test: build
 	cd $(BUILD) && xvfb-run -a ctest --output-on-failure -j$(JOBS)
+
+# The program under wine, on the user's display; without one, on a virtual
+# display, where it runs unseen until stopped with Ctrl+C.
+run: build
+	[ -d $(BUILD)/wineprefix ] || $(BUILD)/wine-run.sh --init
+	@if [ -n "$$DISPLAY" ]; then \
+		$(BUILD)/wine-run.sh $(BUILD)/bin/hunterly.exe $(RUN_ARGS); \
+	else \
+		echo "DISPLAY is not set: running Hunterly on a virtual display (xvfb-run), where it cannot be seen; stop it with Ctrl+C."; \
+		xvfb-run -a sh -c '$(BUILD)/wine-run.sh $(BUILD)/bin/hunterly.exe $(RUN_ARGS); $(BUILD)/wine-run.sh --stop'; \
+	fi
 
 # Speed figures as ratios against plain Win32 baselines measured in the same run.
 bench: build

@@ -1,0 +1,372 @@
+#include "MainWindow.h"
+
+#include "DReg.h"
+#include "Resource.h"
+#include "ShellRun.h"
+
+namespace {
+
+// Slots of the toolbar, left to right; 0 is a separator.
+unsigned long const ToolBarSlots[] = {
+    IDM_NEWSEARCH, IDM_LASTANALYSIS, IDM_FULLANALYSIS, IDM_STORERESULTS, 0, 0,
+    IDM_RESTORERESULTS, IDM_COMPARE, 0, 0,
+    IDM_SMALLICONS, IDM_LIST, IDM_LARGEICONS, IDM_REPORT,
+};
+
+// The menu item of each display style, by style number.
+unsigned const StyleCommands[] = {IDM_LARGEICONS, IDM_REPORT, IDM_SMALLICONS, IDM_LIST};
+
+bool isFolder(DName const& path)
+{
+    DWORD const attributes = path.isEmpty() ? INVALID_FILE_ATTRIBUTES
+                                            : GetFileAttributesA(path.Name());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The installation folder the installer recorded; empty when none.
+DName InstalledFolder()
+{
+    DReg key;
+    DName folder;
+    // Assignment stops at a stored terminating NUL.
+    if (key.Open(HKEY_CURRENT_USER, SharedFlags::Key))
+        folder = key.LoadKeySz("Folder");
+    return folder;
+}
+
+}
+
+char const* const MainWindow::HelpFile = "Hunterly.chm";
+
+MainWindow::MainWindow(DName const& commandLine)
+    : DDialog("Hunterly"),
+      attributes(IDD_ATTRIBUTES),
+      containing(IDD_CONTAINING),
+      fileNames(IDD_FILENAMES),
+      fileSizes(IDD_FILESIZES),
+      statistics(IDD_STATISTICS),
+      dates(IDD_DATES),
+      progress(nullptr, IDC_PROGRESS),
+      status(nullptr, IDC_STATUS),
+      extentsTaken(false),
+      line(commandLine),
+      programPath(line.GetWord(0)),
+      criteria(0),
+      icon(LoadAppIcon(IDR_MAINFRAME))
+{
+    PropPage* const inTabOrder[] = {&fileNames, &attributes, &fileSizes, &dates,
+                                    &containing, &results, &statistics};
+    for (PropPage* page : inTabOrder) {
+        page->links.status = &status;
+        page->links.flags = &flags;
+        page->links.criteria = &criteria;
+        sheet.AddPage(page);
+    }
+    statistics.links.resultList = &results.GetResults();
+    results.links.progress = &progress;
+}
+
+DirectoryListingSpec& MainWindow::GetCriteria()
+{
+    return criteria;
+}
+
+SharedFlags& MainWindow::GetFlags()
+{
+    return flags;
+}
+
+DPropertySheet& MainWindow::GetSheet()
+{
+    return sheet;
+}
+
+DStatusWnd& MainWindow::GetStatus()
+{
+    return status;
+}
+
+DName const& MainWindow::GetProgramPath() const
+{
+    return programPath;
+}
+
+bool MainWindow::OnInit()
+{
+    flags.Load();
+    HWND const window = GetWnd();
+    SetIcon(icon, true);
+    SetIcon(icon, false);
+    CreateToolBar();
+
+    tips.SetParent(window);
+    tips.Create(600, 7000, 0);
+    tips.AddTip("Stop a search that is currently in progress", IDC_STOPSEARCH);
+    tips.AddTip("Start searching with these options", IDC_STARTSEARCH);
+
+    menu.SetParent(window);
+    menu.Load(IDR_MAINFRAME);
+    CheckMenus();
+
+    status.SetParent(window, IDC_STATUS);
+    status.Make(DName(), IDC_STATUS, window);
+    progress.SetParent(window, IDC_PROGRESS);
+    PlaceBars();
+
+    for (unsigned i = 0; i < sheet.GetPageCount(); ++i)
+        if (i != StatisticsPage)
+            static_cast<PropPage*>(sheet.GetPage(i))->links.tabControl = &sheet.GetTabControl();
+    statistics.links.sheet = &sheet;
+
+    // Every page makes its window and controls once; page 0 is the
+    // default, and the results page has now read its display style.
+    ActivateAllPages();
+    sheet.SetActivePage(FileNamesPage);
+    CheckStyle();
+
+    windowExtent = DRect(window);
+    sheetExtent = DRect(sheet.GetWnd());
+    progressExtent = progress.GetDimRect();
+    progress.CacheDim();
+    extentsTaken = true;
+
+    if (flags.optimizeForSpeed)
+        progress.Hide();
+    if (flags.rememberSettings && flags.activePage < sheet.GetPageCount())
+        sheet.SetActivePage(flags.activePage);
+    ActOnCommandLine();
+    return true;
+}
+
+void MainWindow::CreateToolBar()
+{
+    toolbar.SetParent(GetWnd());
+    toolbar.Create(IDC_TOOLBAR);
+    toolbar.AddBitmap(IDR_MAINFRAME);
+    toolbar.SetButtons(ToolBarSlots, sizeof ToolBarSlots / sizeof *ToolBarSlots);
+}
+
+void MainWindow::CheckMenus() const
+{
+    menu.SetState(flags.optimizeForSpeed, IDM_OPTIMIZE);
+    menu.SetState(flags.rememberSettings, IDM_REMEMBER);
+    CheckStyle();
+}
+
+void MainWindow::CheckStyle() const
+{
+    for (unsigned style = 0; style < sizeof StyleCommands / sizeof *StyleCommands; ++style)
+        menu.SetState(style == results.GetStyle(), static_cast<int>(StyleCommands[style]));
+}
+
+void MainWindow::PlaceBars()
+{
+    // "Place 2" lies at the client origin, so the difference of the two
+    // statics' screen places is "Place Here" in client coordinates.
+    DIBasics items(GetWnd(), 0);
+    POINT const origin = items.GetDimRect(IDC_PLACE2).GetUpperLeft();
+    POINT const place = items.GetDimRect(IDC_PLACEHERE).GetUpperLeft();
+    long const left = place.x - origin.x;
+    long const top = place.y - origin.y;
+    RECT client;
+    GetClientRect(GetWnd(), &client);
+    toolbar.Place(left, 0, client.right - left);
+    long const statusHeight = static_cast<long>(DRect(status.GetWnd()).GetHeight());
+    RECT const area = {left, top, client.right - left, client.bottom - statusHeight - left};
+    sheet.Create(GetWnd(), area, IDC_SHEET);
+}
+
+void MainWindow::ActivateAllPages()
+{
+    for (unsigned i = 0; i < sheet.GetPageCount(); ++i)
+        sheet.SetActivePage(i);
+}
+
+void MainWindow::ActOnCommandLine()
+{
+    // A stored results file or a profile given first is for the file
+    // commands to load; anything else makes the arguments a new search.
+    if (line.GetCount() < 2 || line.isLoadable())
+        return;
+    unsigned const seen = line.MakeSearch(criteria);
+    ActivateAllPages();
+    sheet.SetActivePage((seen & CommandLine::SeenFolders) ? FileNamesPage : ContainingPage);
+    status.SetText(CommandLine::SearchText(seen));
+}
+
+bool MainWindow::OnCommand(unsigned id, unsigned, HWND)
+{
+    switch (id) {
+    case IDM_NEWWINDOW:
+        NewWindow();
+        return true;
+    case IDM_EXIT:
+        Close();
+        return true;
+    case IDM_REMEMBER:
+        FlipRemember();
+        return true;
+    case IDM_OPTIMIZE:
+        FlipOptimize();
+        return true;
+    case IDM_REFRESH:
+        Refresh();
+        return true;
+    case IDM_ABOUT:
+        DDialog(IDD_ABOUTBOX).DoModal(GetWnd());
+        return true;
+    case IDM_VERSION:
+        DDialog(IDD_VERSION).DoModal(GetWnd());
+        return true;
+    case IDM_CONTENTS:
+        Help();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainWindow::OnNotify(unsigned, NMHDR* header, LRESULT& result)
+{
+    if (!toolbar.SetTipText(header))
+        return false;
+    result = 0;
+    return true;
+}
+
+bool MainWindow::OnOK()
+{
+    // Enter never closes the window.
+    return true;
+}
+
+bool MainWindow::OnCancel()
+{
+    Close();
+    return true;
+}
+
+void MainWindow::Close()
+{
+    EndDialog(IDCANCEL);
+}
+
+bool MainWindow::OnMessage(UINT message, WPARAM wparam, LPARAM, LRESULT& result)
+{
+    switch (message) {
+    case WM_SIZE:
+        if (wparam == SIZE_RESTORED || wparam == SIZE_MAXIMIZED)
+            Resize();
+        return false;
+    case WM_PAINT:
+        return PaintIconic(icon);
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(icon);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::OnDestroy()
+{
+    int const shown = sheet.GetActiveIndex();
+    flags.Save(shown < 0 ? 0 : static_cast<unsigned long>(shown));
+}
+
+bool MainWindow::PreTranslateMessage(MSG& msg)
+{
+    tips.RelayEvent(msg);
+    return DDialog::PreTranslateMessage(msg);
+}
+
+bool MainWindow::OnEnter()
+{
+    return true;
+}
+
+bool MainWindow::OnEscape()
+{
+    return true;
+}
+
+bool MainWindow::OnHelp()
+{
+    Help();
+    return true;
+}
+
+void MainWindow::Help() const
+{
+    // The shell is given the whole path instead of the process changing
+    // its current folder, which a running search lists folders by.
+    DName folder = InstalledFolder();
+    if (!isFolder(folder)) {
+        DName name;
+        CommandLine::SplitPath(programPath, folder, name);
+    }
+    DName file(folder);
+    file.AddFile(HelpFile);
+    ShellRun::Open(file, folder);
+}
+
+void MainWindow::NewWindow() const
+{
+    DName program(programPath);
+    DName const folder = InstalledFolder();
+    if (!folder.isEmpty()) {
+        DName ownFolder;
+        DName name;
+        CommandLine::SplitPath(programPath, ownFolder, name);
+        program = folder;
+        program.AddFile(name);
+    }
+    ShellRun::Open(program);
+}
+
+void MainWindow::FlipRemember()
+{
+    flags.rememberSettings = !flags.rememberSettings;
+    menu.SetState(flags.rememberSettings, IDM_REMEMBER);
+    status.SetText(flags.rememberSettings ? "Settings will be restored next session."
+                                          : "Settings will not be saved after this session.");
+}
+
+void MainWindow::FlipOptimize()
+{
+    flags.optimizeForSpeed = !flags.optimizeForSpeed;
+    menu.SetState(flags.optimizeForSpeed, IDM_OPTIMIZE);
+    if (flags.optimizeForSpeed) {
+        status.SetText("Progress displays will not be shown during searching.");
+        progress.Hide();
+    } else {
+        status.SetText("Progress displays will be shown during searching.");
+        progress.Show();
+    }
+}
+
+void MainWindow::Refresh()
+{
+    int const shown = sheet.GetActiveIndex();
+    ActivateAllPages();
+    if (shown >= 0)
+        sheet.SetActivePage(static_cast<unsigned>(shown));
+    status.SetText("All search options have been refreshed.");
+}
+
+void MainWindow::Resize()
+{
+    if (!extentsTaken)
+        return;
+    DRect const now(GetWnd());
+    long const dx = static_cast<long>(now.GetWidth()) - static_cast<long>(windowExtent.GetWidth());
+    long const dy = static_cast<long>(now.GetHeight()) - static_cast<long>(windowExtent.GetHeight());
+    sheet.SetSize(static_cast<int>(sheetExtent.GetWidth() + dx),
+                  static_cast<int>(sheetExtent.GetHeight() + dy));
+    // Left, top and height stay as cached at initialisation.
+    progress.Position(0, 0, static_cast<int>(progressExtent.GetWidth() + dx), 0);
+    if (flags.optimizeForSpeed)
+        progress.Hide();
+    // A status bar spans its parent's width only as it is made.
+    status.Make(DName(), IDC_STATUS, GetWnd());
+}

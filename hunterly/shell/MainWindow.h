@@ -1,0 +1,99 @@
+// MainWindow: the application's one window: menu, toolbar, the two search
+// buttons and the progress bar, the sheet of seven pages and the status
+// line. It owns the search criteria, the shared switches, the status line
+// and the progress bar, and lends them to its pages.
+#pragma once
+
+#include "CommandLine.h"
+#include "DDialog.h"
+#include "DMenu.h"
+#include "DProgressBar.h"
+#include "DPropertySheet.h"
+#include "DRect.h"
+#include "DStatusWnd.h"
+#include "DToolBar.h"
+#include "DToolTip.h"
+#include "DirectoryListingSpec.h"
+#include "PropPage.h"
+#include "PropResults.h"
+#include "SharedFlags.h"
+
+class MainWindow : public DDialog
+{
+public:
+    // The pages by tab index.
+    enum
+    {
+        FileNamesPage,
+        AttributesPage,
+        FileSizesPage,
+        DatesPage,
+        ContainingPage,
+        ResultsPage,
+        StatisticsPage,
+    };
+    static char const* const HelpFile;
+
+    // The whole command line, the program's own path first.
+    explicit MainWindow(DName const& commandLine);
+
+    DirectoryListingSpec& GetCriteria();
+    SharedFlags& GetFlags();
+    DPropertySheet& GetSheet();
+    DStatusWnd& GetStatus();
+    DName const& GetProgramPath() const;
+
+    // Stops what runs and ends the window's run.
+    void Close();
+
+protected:
+    bool OnInit() override;
+    bool OnCommand(unsigned id, unsigned code, HWND control) override;
+    bool OnNotify(unsigned id, NMHDR* header, LRESULT& result) override;
+    bool OnOK() override;
+    bool OnCancel() override;
+    bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+    void OnDestroy() override;
+    bool PreTranslateMessage(MSG& msg) override;
+    bool OnEnter() override;
+    bool OnEscape() override;
+    bool OnHelp() override;
+
+private:
+    void CreateToolBar();
+    void CheckMenus() const;
+    void CheckStyle() const;
+    void PlaceBars();
+    void ActivateAllPages();
+    void ActOnCommandLine();
+    void Help() const;
+    void NewWindow() const;
+    void FlipRemember();
+    void FlipOptimize();
+    void Refresh();
+    void Resize();
+
+    DPropertySheet sheet;
+    PropPage attributes;
+    PropPage containing;
+    PropPage fileNames;
+    PropPage fileSizes;
+    PropResults results;
+    PropPage statistics;
+    PropPage dates;
+    DToolBar toolbar;
+    DToolTip tips;
+    DMenu menu;
+    DProgressBar progress;
+    DStatusWnd status;
+    // As they stood after initialisation, for resizing.
+    DRect windowExtent;
+    DRect sheetExtent;
+    DRect progressExtent;
+    bool extentsTaken;
+    SharedFlags flags;
+    CommandLine line;
+    DName programPath;
+    DirectoryListingSpec criteria;
+    HICON icon;
+};

@@ -1,0 +1,3 @@
+#include "PropPage.h"
+
+PropPage::PropPage(unsigned templateId) : DPropertyPage(templateId) {}

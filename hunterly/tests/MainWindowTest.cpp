@@ -1,0 +1,597 @@
+// The real main window on the virtual display, made hidden: start-up with
+// and without settings and arguments, its menu, toolbar and layout, the
+// keys it swallows, help and a new window through the shell seam, resizing
+// and the settings it writes when it closes.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "DReg.h"
+#include "DTabControl.h"
+#include "MainWindow.h"
+#include "Resource.h"
+#include "ShellRun.h"
+#include "TempFolder.h"
+
+#include <commctrl.h>
+
+namespace {
+
+char const* const Program = "C:\\hunterly\\hunterly.exe";
+
+struct Opened
+{
+    std::string file;
+    std::string folder;
+};
+std::vector<Opened> opened;
+
+bool RecordOpen(char const* file, char const* folder)
+{
+    opened.push_back({file, folder ? folder : ""});
+    return true;
+}
+
+std::string Text(HWND window)
+{
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+RECT ClientPlace(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { DDialog::EnableControls(); }
+
+    void SetUp() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, SharedFlags::Key);
+        opened.clear();
+        before = ShellRun::SetOpen(RecordOpen);
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        ShellRun::SetOpen(before);
+        RegDeleteTreeA(HKEY_CURRENT_USER, SharedFlags::Key);
+    }
+
+    // The main window for a command line of the program and arguments,
+    // made as the program makes it but hidden.
+    MainWindow& Start(std::vector<std::string> const& arguments = {})
+    {
+        std::string line = std::string("\"") + Program + "\"";
+        for (std::string const& argument : arguments)
+            line += " \"" + argument + "\"";
+        window.reset(new MainWindow(line.c_str()));
+        EXPECT_TRUE(window->Create());
+        return *window;
+    }
+
+    HWND Item(int id) const { return GetDlgItem(window->GetWnd(), id); }
+    std::string Status() const { return Text(Item(IDC_STATUS)); }
+    int Shown() const { return window->GetSheet().GetActiveIndex(); }
+    HMENU Menu() const { return GetMenu(window->GetWnd()); }
+    bool Checked(unsigned id) const
+    {
+        return GetMenuState(Menu(), id, MF_BYCOMMAND) & MF_CHECKED;
+    }
+    void Command(unsigned id) const { SendMessageA(window->GetWnd(), WM_COMMAND, id, 0); }
+    bool Key(WPARAM key) const
+    {
+        MSG msg = {};
+        msg.hwnd = Item(IDC_STARTSEARCH);
+        msg.message = WM_KEYDOWN;
+        msg.wParam = key;
+        return DDialog::FilterMessage(msg);
+    }
+
+    static void Put(char const* key, char const* name, unsigned long value)
+    {
+        DReg reg;
+        ASSERT_TRUE(reg.Create(HKEY_CURRENT_USER, key));
+        ASSERT_TRUE(reg.SetDwordValue(name, value));
+    }
+
+    static void PutFolder(std::string const& folder)
+    {
+        DReg reg;
+        ASSERT_TRUE(reg.Create(HKEY_CURRENT_USER, SharedFlags::Key));
+        ASSERT_TRUE(reg.SetValue("Folder", folder.c_str(), REG_SZ));
+    }
+
+    static unsigned long Stored(char const* key, char const* name)
+    {
+        DReg reg(HKEY_CURRENT_USER, key);
+        EXPECT_TRUE(reg.LoadKeyValue(name)) << name;
+        return reg.LoadKeyDword(name);
+    }
+
+    std::unique_ptr<MainWindow> window;
+    ShellRun::OpenFunction before = nullptr;
+};
+
+TEST_F(MainWindowTest, FirstStartWithoutSettings)
+{
+    MainWindow& main = Start();
+    EXPECT_EQ("Hunterly", Text(main.GetWnd()));
+    EXPECT_STREQ(Program, main.GetProgramPath().Name());
+    SharedFlags const& flags = main.GetFlags();
+    EXPECT_TRUE(flags.searchSubfolders);
+    EXPECT_TRUE(flags.rememberSettings);
+    EXPECT_FALSE(flags.optimizeForSpeed);
+    EXPECT_FALSE(flags.entireDrive);
+    EXPECT_FALSE(flags.searchAllDrives);
+    EXPECT_TRUE(main.GetCriteria().isEmpty());
+
+    EXPECT_TRUE(Checked(IDM_REMEMBER));
+    EXPECT_FALSE(Checked(IDM_OPTIMIZE));
+    EXPECT_TRUE(Checked(IDM_REPORT));
+    for (unsigned other : {IDM_SMALLICONS, IDM_LIST, IDM_LARGEICONS})
+        EXPECT_FALSE(Checked(other)) << other;
+
+    EXPECT_EQ(0, Shown());
+    EXPECT_EQ("", Status());
+    EXPECT_TRUE(GetWindowLongPtrA(Item(IDC_PROGRESS), GWL_STYLE) & WS_VISIBLE);
+
+    // Every page was made once, in the order of the tabs.
+    DPropertySheet& sheet = main.GetSheet();
+    char const* const labels[] = {"File Names", "Attributes", "Sizes", "Dates and Times",
+                                  "Contents", "Results", "Summary"};
+    ASSERT_EQ(7u, sheet.GetPageCount());
+    for (unsigned i = 0; i < 7; ++i) {
+        EXPECT_TRUE(sheet.GetTabControl().GetText(i).Comp(labels[i])) << i;
+        EXPECT_NE(nullptr, sheet.GetPage(i)->GetWnd()) << i;
+    }
+
+    // The application icon, large and small, and while minimised.
+    HICON const icon = reinterpret_cast<HICON>(SendMessageA(main.GetWnd(), WM_GETICON, ICON_BIG, 0));
+    ASSERT_NE(nullptr, icon);
+    EXPECT_EQ(icon, reinterpret_cast<HICON>(SendMessageA(main.GetWnd(), WM_GETICON, ICON_SMALL, 0)));
+    EXPECT_EQ(reinterpret_cast<LRESULT>(icon), SendMessageA(main.GetWnd(), WM_QUERYDRAGICON, 0, 0));
+}
+
+TEST_F(MainWindowTest, PagesHoldTheirLinks)
+{
+    MainWindow& main = Start();
+    DPropertySheet& sheet = main.GetSheet();
+    for (unsigned i = 0; i < sheet.GetPageCount(); ++i) {
+        PageLinks const& links = static_cast<PropPage*>(sheet.GetPage(i))->links;
+        EXPECT_EQ(&main.GetStatus(), links.status) << i;
+        EXPECT_EQ(&main.GetFlags(), links.flags) << i;
+        EXPECT_EQ(&main.GetCriteria(), links.criteria) << i;
+        bool const summary = i == MainWindow::StatisticsPage;
+        EXPECT_EQ(summary ? nullptr : &sheet.GetTabControl(), links.tabControl) << i;
+        EXPECT_EQ(summary ? &sheet : nullptr, links.sheet) << i;
+        EXPECT_EQ(summary, links.resultList != nullptr) << i;
+        EXPECT_EQ(i == MainWindow::ResultsPage, links.progress != nullptr) << i;
+    }
+}
+
+TEST_F(MainWindowTest, TabMarks)
+{
+    MainWindow& main = Start();
+    DTabControl& tabs = main.GetSheet().GetTabControl();
+    PageLinks const& links = static_cast<PropPage*>(main.GetSheet().GetPage(2))->links;
+    EXPECT_TRUE(links.MarkTab(2, true));
+    EXPECT_TRUE(links.MarkTab(2, true));
+    EXPECT_TRUE(tabs.GetText(2).Comp("Sizes*"));
+    EXPECT_TRUE(links.MarkTab(2, false));
+    EXPECT_TRUE(links.MarkTab(2, false));
+    EXPECT_TRUE(tabs.GetText(2).Comp("Sizes"));
+
+    // A label never becomes empty.
+    ASSERT_TRUE(tabs.SetText("*", 3));
+    EXPECT_TRUE(links.MarkTab(3, false));
+    EXPECT_TRUE(tabs.GetText(3).Comp("*"));
+
+    EXPECT_FALSE(links.MarkTab(7, true));
+    PageLinks const& unlinked = static_cast<PropPage*>(main.GetSheet().GetPage(6))->links;
+    EXPECT_FALSE(unlinked.MarkTab(0, true));
+}
+
+TEST_F(MainWindowTest, MenuHoldsEveryCommand)
+{
+    Start();
+    // Each item as text and id; a separator as "-", a sub-menu as "text >".
+    std::vector<std::string> items;
+    struct Walk
+    {
+        static void Into(HMENU menu, std::vector<std::string>& out)
+        {
+            for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+                char text[128] = "";
+                GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+                if (HMENU sub = GetSubMenu(menu, i)) {
+                    out.push_back(std::string(text) + " >");
+                    Into(sub, out);
+                    out.push_back("<");
+                } else if (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) {
+                    out.push_back("-");
+                } else {
+                    out.push_back(std::string(text) + " " + std::to_string(GetMenuItemID(menu, i)));
+                }
+            }
+        }
+    };
+    Walk::Into(Menu(), items);
+    std::vector<std::string> const expected = {
+        "&File >", "New &Window 32814", "-", "&New Search 32781", "-", "Save Profile... 32804",
+        "Load Profile... 32805", "-", "&Store Results... 32777", "&Restore Results... 32778", "-",
+        "Save as &Text... 32774", "-", "E&xit 32771", "<",
+        "&Options >", "&Remember Settings 32775", "&Optimize for Speed 32780", "-",
+        "Re&fresh 32813", "<",
+        "&Results >", "&Display Style >", "&Small Icons 32798", "&List 32800",
+        "Large &Icons 32799", "&Report 32801", "<", "-", "&Anlaysis >", "Last &Analysis 32786",
+        "&Full Analysis W/ These Settings 32785", "<", "-", "&Compare Stored Results 32812", "<",
+        "&About >", "&About 32772", "&Version 32773", "-", "&Contents 32803", "<"};
+    EXPECT_EQ(expected, items);
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsAndTips)
+{
+    MainWindow& main = Start();
+    HWND const bar = Item(IDC_TOOLBAR);
+    ASSERT_NE(nullptr, bar);
+    unsigned const expected[] = {IDM_NEWSEARCH, IDM_LASTANALYSIS, IDM_FULLANALYSIS,
+                                 IDM_STORERESULTS, 0, 0, IDM_RESTORERESULTS, IDM_COMPARE, 0, 0,
+                                 IDM_SMALLICONS, IDM_LIST, IDM_LARGEICONS, IDM_REPORT};
+    ASSERT_EQ(14, SendMessageA(bar, TB_BUTTONCOUNT, 0, 0));
+    for (unsigned i = 0; i < 14; ++i) {
+        TBBUTTON button = {};
+        SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        EXPECT_EQ(expected[i] == 0, (button.fsStyle & BTNS_SEP) != 0) << i;
+        if (expected[i]) {
+            EXPECT_EQ(static_cast<int>(expected[i]), button.idCommand) << i;
+        }
+    }
+
+    // The bar's tooltips ask the window for a button's text.
+    HWND const barTips = reinterpret_cast<HWND>(SendMessageA(bar, TB_GETTOOLTIPS, 0, 0));
+    NMTTDISPINFOA request = {};
+    request.hdr = {barTips, IDM_COMPARE, static_cast<UINT>(TTN_GETDISPINFOA)};
+    SendMessageA(main.GetWnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    ASSERT_TRUE(IS_INTRESOURCE(request.lpszText));
+    char text[64] = "";
+    LoadStringA(request.hinst, static_cast<UINT>(reinterpret_cast<UINT_PTR>(request.lpszText)),
+                text, sizeof text);
+    EXPECT_STREQ("Compare Stored Results", text);
+
+    // The two search buttons carry their own tips.
+    struct Find
+    {
+        HWND tool;
+        std::string text;
+        static BOOL CALLBACK Each(HWND candidate, LPARAM self)
+        {
+            Find* find = reinterpret_cast<Find*>(self);
+            char name[64] = "";
+            GetClassNameA(candidate, name, sizeof name);
+            if (std::string(name) != TOOLTIPS_CLASSA)
+                return TRUE;
+            char tip[256] = "";
+            TTTOOLINFOA info = {};
+            info.cbSize = TTTOOLINFOA_V2_SIZE;
+            info.hwnd = find->tool;
+            info.lpszText = tip;
+            SendMessageA(candidate, TTM_GETTEXTA, sizeof tip, reinterpret_cast<LPARAM>(&info));
+            if (*tip)
+                find->text = tip;
+            return TRUE;
+        }
+        static std::string Of(HWND tool)
+        {
+            Find find{tool, ""};
+            EnumThreadWindows(GetCurrentThreadId(), Each, reinterpret_cast<LPARAM>(&find));
+            return find.text;
+        }
+    };
+    EXPECT_EQ("Start searching with these options", Find::Of(Item(IDC_STARTSEARCH)));
+    EXPECT_EQ("Stop a search that is currently in progress", Find::Of(Item(IDC_STOPSEARCH)));
+}
+
+TEST_F(MainWindowTest, BarsAndSheetStandWhereThePlaceMarkersSay)
+{
+    MainWindow& main = Start();
+    RECT const origin = ClientPlace(Item(IDC_PLACE2));
+    RECT const place = ClientPlace(Item(IDC_PLACEHERE));
+    EXPECT_EQ(0, origin.left);
+    EXPECT_EQ(0, origin.top);
+    EXPECT_FALSE(GetWindowLongPtrA(Item(IDC_PLACEHERE), GWL_STYLE) & WS_VISIBLE);
+
+    RECT const sheet = ClientPlace(main.GetSheet().GetWnd());
+    EXPECT_EQ(place.left, sheet.left);
+    EXPECT_EQ(place.top, sheet.top);
+    EXPECT_TRUE(GetWindowLongPtrA(main.GetSheet().GetWnd(), GWL_STYLE) & WS_VISIBLE);
+    RECT const bar = ClientPlace(Item(IDC_TOOLBAR));
+    EXPECT_EQ(place.left, bar.left);
+    EXPECT_EQ(0, bar.top);
+    EXPECT_LE(bar.bottom, ClientPlace(Item(IDC_STARTSEARCH)).top);
+
+    // The status line runs along the bottom, below the sheet.
+    RECT client;
+    GetClientRect(main.GetWnd(), &client);
+    RECT const status = ClientPlace(Item(IDC_STATUS));
+    EXPECT_EQ(client.bottom, status.bottom);
+    EXPECT_EQ(client.right, status.right - status.left);
+    EXPECT_LE(sheet.bottom, status.top);
+}
+
+TEST_F(MainWindowTest, StoredSettingsAreReadAtStart)
+{
+    Put(SharedFlags::Key, "Settings", 1);
+    Put(SharedFlags::Key, "Optimize", 1);
+    Put(SharedFlags::Key, "Active", 3);
+    Put(SharedFlags::Key, "SearchAll", 1);
+    Put(SharedFlags::Key, "EntireDrive", 1);
+    Put(PropResults::Key, "Style", PropResults::List);
+    MainWindow& main = Start();
+    EXPECT_TRUE(main.GetFlags().optimizeForSpeed);
+    EXPECT_TRUE(main.GetFlags().searchAllDrives);
+    EXPECT_TRUE(main.GetFlags().entireDrive);
+    EXPECT_EQ(3, Shown());
+    EXPECT_TRUE(Checked(IDM_OPTIMIZE));
+    EXPECT_TRUE(Checked(IDM_LIST));
+    EXPECT_FALSE(Checked(IDM_REPORT));
+    // Optimized for speed: no progress bar.
+    EXPECT_FALSE(GetWindowLongPtrA(Item(IDC_PROGRESS), GWL_STYLE) & WS_VISIBLE);
+}
+
+TEST_F(MainWindowTest, StoredPageIsShownOnlyWhenSettingsAreRemembered)
+{
+    Put(SharedFlags::Key, "Settings", 0);
+    Put(SharedFlags::Key, "Active", 4);
+    Start();
+    EXPECT_FALSE(window->GetFlags().rememberSettings);
+    EXPECT_FALSE(Checked(IDM_REMEMBER));
+    EXPECT_EQ(0, Shown());
+
+    // A page number past the last, or a style that names none, is ignored.
+    Put(SharedFlags::Key, "Settings", 1);
+    Put(SharedFlags::Key, "Active", 9);
+    Put(PropResults::Key, "Style", 7);
+    Start();
+    EXPECT_EQ(0, Shown());
+    EXPECT_TRUE(Checked(IDM_REPORT));
+}
+
+TEST_F(MainWindowTest, SwitchesFlipWithTheirChecksAndTexts)
+{
+    MainWindow& main = Start();
+    Command(IDM_REMEMBER);
+    EXPECT_FALSE(main.GetFlags().rememberSettings);
+    EXPECT_FALSE(Checked(IDM_REMEMBER));
+    EXPECT_EQ("Settings will not be saved after this session.", Status());
+    Command(IDM_REMEMBER);
+    EXPECT_TRUE(main.GetFlags().rememberSettings);
+    EXPECT_TRUE(Checked(IDM_REMEMBER));
+    EXPECT_EQ("Settings will be restored next session.", Status());
+
+    Command(IDM_OPTIMIZE);
+    EXPECT_TRUE(main.GetFlags().optimizeForSpeed);
+    EXPECT_TRUE(Checked(IDM_OPTIMIZE));
+    EXPECT_FALSE(GetWindowLongPtrA(Item(IDC_PROGRESS), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ("Progress displays will not be shown during searching.", Status());
+    Command(IDM_OPTIMIZE);
+    EXPECT_FALSE(main.GetFlags().optimizeForSpeed);
+    EXPECT_TRUE(GetWindowLongPtrA(Item(IDC_PROGRESS), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ("Progress displays will be shown during searching.", Status());
+
+    main.GetSheet().SetActivePage(4);
+    Command(IDM_REFRESH);
+    EXPECT_EQ(4, Shown());
+    EXPECT_EQ("All search options have been refreshed.", Status());
+}
+
+TEST_F(MainWindowTest, SettingsAreWrittenAtClose)
+{
+    MainWindow& main = Start();
+    main.GetFlags().entireDrive = true;
+    main.GetFlags().searchAllDrives = true;
+    Command(IDM_OPTIMIZE);
+    Command(IDM_REMEMBER);
+    main.GetSheet().SetActivePage(2);
+    Command(IDM_EXIT);
+    EXPECT_EQ(nullptr, main.GetWnd());
+    EXPECT_EQ(0ul, Stored(SharedFlags::Key, "Settings"));
+    EXPECT_EQ(2ul, Stored(SharedFlags::Key, "Active"));
+    EXPECT_EQ(1ul, Stored(SharedFlags::Key, "Optimize"));
+    // Not remembered, the drive switches are stored off.
+    EXPECT_EQ(0ul, Stored(SharedFlags::Key, "SearchAll"));
+    EXPECT_EQ(0ul, Stored(SharedFlags::Key, "EntireDrive"));
+    EXPECT_EQ(static_cast<unsigned long>(PropResults::Report), Stored(PropResults::Key, "Style"));
+
+    // The next start reads them: page 0, as settings are not remembered.
+    MainWindow& next = Start();
+    EXPECT_FALSE(next.GetFlags().rememberSettings);
+    EXPECT_TRUE(next.GetFlags().optimizeForSpeed);
+    EXPECT_EQ(0, Shown());
+    next.GetFlags().entireDrive = true;
+    Command(IDM_REMEMBER);
+    // The window's close box is a cancel, which closes it the same way.
+    SendMessageA(next.GetWnd(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(nullptr, next.GetWnd());
+    EXPECT_EQ(1ul, Stored(SharedFlags::Key, "Settings"));
+    EXPECT_EQ(1ul, Stored(SharedFlags::Key, "EntireDrive"));
+    EXPECT_EQ(0ul, Stored(SharedFlags::Key, "SearchAll"));
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeNeverClose)
+{
+    MainWindow& main = Start();
+    EXPECT_TRUE(Key(VK_RETURN));
+    EXPECT_TRUE(Key(VK_ESCAPE));
+    EXPECT_NE(nullptr, main.GetWnd());
+    // Even an OK that reaches the window leaves it open.
+    Command(IDOK);
+    EXPECT_NE(nullptr, main.GetWnd());
+    EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(MainWindowTest, HelpOpensTheHelpFileOfTheInstallation)
+{
+    TempFolder installed;
+    ASSERT_TRUE(installed.isMade());
+    char before[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof before, before);
+
+    // Without an installation the program's own folder holds the help.
+    Start();
+    EXPECT_TRUE(Key(VK_F1));
+    ASSERT_EQ(1u, opened.size());
+    EXPECT_EQ("C:\\hunterly\\Hunterly.chm", opened[0].file);
+    EXPECT_EQ("C:\\hunterly", opened[0].folder);
+
+    PutFolder(installed.Dir());
+    Command(IDM_CONTENTS);
+    ASSERT_EQ(2u, opened.size());
+    EXPECT_EQ(installed.Path("Hunterly.chm"), opened[1].file);
+    EXPECT_EQ(installed.Dir(), opened[1].folder);
+
+    // A recorded folder that is gone is passed over.
+    PutFolder(installed.Path("gone"));
+    Command(IDM_CONTENTS);
+    ASSERT_EQ(3u, opened.size());
+    EXPECT_EQ("C:\\hunterly\\Hunterly.chm", opened[2].file);
+
+    // The process's current folder, which a search lists by, stays.
+    char after[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof after, after);
+    EXPECT_STREQ(before, after);
+}
+
+TEST_F(MainWindowTest, NewWindowStartsTheInstalledProgram)
+{
+    Start();
+    Command(IDM_NEWWINDOW);
+    PutFolder("D:\\Apps\\Hunterly");
+    Command(IDM_NEWWINDOW);
+    // A key without a folder leaves the program's own path.
+    PutFolder("");
+    Command(IDM_NEWWINDOW);
+    // A folder written with its terminating NUL, as other tools write it.
+    HKEY key;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, SharedFlags::Key, &key));
+    char const terminated[] = "E:\\Hunterly";
+    RegSetValueExA(key, "Folder", 0, REG_SZ, reinterpret_cast<BYTE const*>(terminated),
+                   sizeof terminated);
+    RegCloseKey(key);
+    Command(IDM_NEWWINDOW);
+    ASSERT_EQ(4u, opened.size());
+    EXPECT_EQ(Program, opened[0].file);
+    EXPECT_EQ("D:\\Apps\\Hunterly\\hunterly.exe", opened[1].file);
+    EXPECT_EQ(Program, opened[2].file);
+    EXPECT_EQ("E:\\Hunterly\\hunterly.exe", opened[3].file);
+}
+
+TEST_F(MainWindowTest, ArgumentsBecomeANewSearch)
+{
+    TempFolder temp;
+    ASSERT_TRUE(TempFolder::Put(temp.Path("notes.txt"), "notes"));
+    MainWindow& main = Start({temp.Dir(), temp.Path("notes.txt")});
+    EXPECT_EQ("File(s) and folder(s) have been detected and mandated as a new search.", Status());
+    EXPECT_EQ(0, Shown());
+    DirectoryListingSpec const& criteria = main.GetCriteria();
+    ASSERT_EQ(1u, criteria.folders.Size());
+    EXPECT_STREQ(temp.Dir().c_str(), criteria.folders[0].Name());
+    ASSERT_EQ(1u, criteria.names.Size());
+    EXPECT_STREQ("notes.txt", criteria.names[0].Name());
+
+    // Files alone show the contents page.
+    Start({temp.Path("notes.txt")});
+    EXPECT_EQ("File(s) have been detected and mandated as a new search.", Status());
+    EXPECT_EQ(MainWindow::ContainingPage, Shown());
+
+    // Stored results and profiles are not search criteria.
+    ASSERT_TRUE(TempFolder::Put(temp.Path("a.hur"), std::string("\x12\x90\x18\x23", 4)));
+    ASSERT_TRUE(TempFolder::Put(temp.Path("b.hup"), std::string("\x17\x82\x02\x91", 4)));
+    MainWindow& loading = Start({temp.Path("a.hur"), temp.Path("b.hup")});
+    EXPECT_TRUE(loading.GetCriteria().isEmpty());
+
+    // A profile beside a plain file is a file of a new search.
+    MainWindow& mixed = Start({temp.Path("b.hup"), temp.Path("notes.txt")});
+    EXPECT_EQ(2u, mixed.GetCriteria().names.Size());
+    EXPECT_EQ("File(s) have been detected and mandated as a new search.", Status());
+}
+
+TEST_F(MainWindowTest, ResizingGrowsTheSheetProgressBarAndStatusLine)
+{
+    MainWindow& main = Start();
+    HWND const frame = main.GetWnd();
+    RECT const sheetBefore = ClientPlace(main.GetSheet().GetWnd());
+    RECT const progressBefore = ClientPlace(Item(IDC_PROGRESS));
+    RECT outer;
+    GetWindowRect(frame, &outer);
+    SetWindowPos(frame, nullptr, 0, 0, outer.right - outer.left + 100,
+                 outer.bottom - outer.top + 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    RECT const sheet = ClientPlace(main.GetSheet().GetWnd());
+    EXPECT_EQ(sheetBefore.right - sheetBefore.left + 100, sheet.right - sheet.left);
+    EXPECT_EQ(sheetBefore.bottom - sheetBefore.top + 60, sheet.bottom - sheet.top);
+    RECT const progress = ClientPlace(Item(IDC_PROGRESS));
+    EXPECT_EQ(progressBefore.right - progressBefore.left + 100, progress.right - progress.left);
+    EXPECT_EQ(progressBefore.top, progress.top);
+
+    RECT client;
+    GetClientRect(frame, &client);
+    RECT const status = ClientPlace(Item(IDC_STATUS));
+    EXPECT_EQ(client.right, status.right - status.left);
+    EXPECT_EQ(client.bottom, status.bottom);
+
+    // Optimized for speed, the progress bar stays hidden however the
+    // window changes.
+    Command(IDM_OPTIMIZE);
+    SetWindowPos(frame, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_FALSE(GetWindowLongPtrA(Item(IDC_PROGRESS), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(sheetBefore.right - sheetBefore.left,
+              ClientPlace(main.GetSheet().GetWnd()).right - ClientPlace(main.GetSheet().GetWnd()).left);
+}
+
+TEST_F(MainWindowTest, AboutAndVersionBoxes)
+{
+    auto texts = [](unsigned id) {
+        DDialog box(id);
+        EXPECT_TRUE(box.Create());
+        std::string all;
+        for (HWND child = GetWindow(box.GetWnd(), GW_CHILD); child;
+             child = GetWindow(child, GW_HWNDNEXT))
+            all += Text(child) + "|";
+        EXPECT_EQ("&Done", Text(GetDlgItem(box.GetWnd(), IDOK)));
+        return all;
+    };
+    EXPECT_NE(std::string::npos, texts(IDD_VERSION).find("Hunterly v1.0|Public Release|"));
+    EXPECT_NE(std::string::npos, texts(IDD_ABOUTBOX).find("Hunterly|"));
+}
+
+// Closes the window from inside its own modal run, as a user would.
+MainWindow* running = nullptr;
+void CALLBACK CloseRunning(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    SendMessageA(running->GetWnd(), WM_COMMAND, IDM_EXIT, 0);
+}
+
+TEST_F(MainWindowTest, ModalRunEndsWithClose)
+{
+    MainWindow main(("\"" + std::string(Program) + "\"").c_str());
+    running = &main;
+    SetTimer(nullptr, 0, 100, CloseRunning);
+    EXPECT_EQ(IDCANCEL, main.DoModal());
+    EXPECT_EQ(nullptr, main.GetWnd());
+    EXPECT_EQ(1ul, Stored(SharedFlags::Key, "Settings"));
+}
+
+}
