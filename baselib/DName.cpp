@@ -11,9 +11,6 @@ namespace {
 
 char const emptyText[] = "";
 
-// Counts at or above this are refused by Read, so Write refuses them too.
-unsigned const StoredLimit = 0xFFF0;
-
 bool isSep(char c) { return c == '\\' || c == '/'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
@@ -526,6 +523,16 @@ bool DName::operator>=(DName const& o) const
     if (isEmpty() || o.isEmpty())
         return false;
     return compareNoCase(buffer, o.buffer) >= 0;
+}
+
+int DName::CompareNoCase(char const* a, char const* b)
+{
+    return compareNoCase(a, b);
+}
+
+char DName::Lower(char c)
+{
+    return lower(c);
 }
 
 // No backtracking: after a star the next pattern character is matched at its

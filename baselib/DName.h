@@ -20,6 +20,10 @@ class BASELIB_API DName
 public:
     DName* next;     // link of the Container list holding this string; never touched here
 
+    // Stored strings are shorter than this: Read refuses longer counts and
+    // Write never writes them.
+    static unsigned const StoredLimit = 0xFFF0;
+
     // Construction, assignment and storage
     DName();
     DName(char const* s);
@@ -101,6 +105,11 @@ public:
     bool operator>(DName const& o) const;
     bool operator>=(DName const& o) const;
     bool isFileSpec(DName const& pattern) const;
+    // The ordering of the operators above on plain strings: ASCII letters
+    // folded, bytes unsigned, up to the first NUL; negative, 0 or positive.
+    static int CompareNoCase(char const* a, char const* b);
+    // The ASCII letter folding of the comparisons.
+    static char Lower(char c);
     bool Comps(DName const& pattern) const;
 
     // Search

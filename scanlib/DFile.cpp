@@ -3,11 +3,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 #include <memory>
 
 #include "FileOper.h"
-#include "RecordIO.h"
+#include "RecordBuffer.h"
 
 namespace {
 
@@ -324,10 +323,20 @@ unsigned DFile::HeaderSize() const
     return path_.Size() + key_.Size() + fixed;
 }
 
+unsigned DFile::NameStart(DName const& path)
+{
+    char const* const p = path.Name();
+    unsigned i = path.Size();
+    while (i > 0 && p[i - 1] != '\\' && p[i - 1] != '/')
+        --i;
+    return i;
+}
+
 DName DFile::NamePart(DName const& path)
 {
-    DName name(path);
-    name.RemDir();
+    unsigned const start = NameStart(path);
+    DName name;
+    name.Namen(path.Name() + start, path.Size() - start);
     return name;
 }
 
@@ -497,17 +506,23 @@ bool DFile::isCompressed() const
     return (attributes_ & FILE_ATTRIBUTE_COMPRESSED) != 0;
 }
 
-bool DFile::isValidDate(SYSTEMTIME const& local)
+bool DFile::isInRange(SYSTEMTIME const& u)
 {
-    SYSTEMTIME const u = GetLocalDate(GetUTCDate(local));
     return u.wYear >= FloorYear && u.wYear <= LastYear && u.wMonth >= 1 &&
            u.wMonth <= 12 && u.wDay >= 1 && u.wDay <= 31 && u.wHour < 24 &&
            u.wMinute < 60 && u.wSecond < 60;
 }
 
+bool DFile::isValidDate(SYSTEMTIME const& local)
+{
+    return isInRange(GetLocalDate(GetUTCDate(local)));
+}
+
+// A time converted from a FILETIME comes back unchanged from the round trip
+// through UTC that a typed time needs, so it is taken as it is.
 bool DFile::isValidDate(FILETIME const& t)
 {
-    return !isEmpty(t) && isValidDate(GetLocalDate(t));
+    return !isEmpty(t) && isInRange(GetLocalDate(t));
 }
 
 bool DFile::IsWildCard(DName const& pattern) const
@@ -589,6 +604,32 @@ SYSTEMTIME DFile::GetLocalDate(FILETIME const& t)
     return floor;
 }
 
+long long DFile::LocalOffset()
+{
+    ULARGE_INTEGER const probe = {{0, 0x01C00000}};
+    FILETIME const utc = {probe.u.LowPart, probe.u.HighPart};
+    FILETIME local;
+    if (!FileTimeToLocalFileTime(&utc, &local))
+        return 0;
+    ULARGE_INTEGER const l = {{local.dwLowDateTime, local.dwHighDateTime}};
+    return static_cast<long long>(l.QuadPart - probe.QuadPart);
+}
+
+unsigned long long DFile::LocalSeconds(FILETIME const& t, long long offset)
+{
+    // 1985-01-01 00:00:00 in 100-nanosecond ticks since 1601.
+    unsigned long long const floorTicks = 121178592000000000ULL;
+    unsigned long long const ticksPerSecond = 10000000;
+    ULARGE_INTEGER const u = {{t.dwLowDateTime, t.dwHighDateTime}};
+    unsigned long long const local =
+        u.QuadPart + static_cast<unsigned long long>(offset);
+    // Before 1985 (a shift below zero wraps high) and from 2^63 on, where
+    // no broken-down time exists, dates read as the floor.
+    if (isEmpty(t) || (u.QuadPart >> 63) || (local >> 63) || local < floorTicks)
+        return 0;
+    return local / ticksPerSecond;
+}
+
 FILETIME DFile::GetUTCDate(SYSTEMTIME const& local)
 {
     FILETIME t;
@@ -601,8 +642,11 @@ FILETIME DFile::GetUTCDate(SYSTEMTIME const& local)
 SYSTEMTIME DFile::ShownDate(FILETIME const& t, unsigned& hour,
                             char const*& suffix)
 {
-    // Invalid dates show as the 1985 floor: month, day and time all 0.
-    SYSTEMTIME const s = isValidDate(t) ? GetLocalDate(t) : GetLocalDate(NoDate);
+    // Invalid dates show as the 1985 floor: month, day and time all 0. One
+    // conversion serves both the test and the text.
+    SYSTEMTIME s = GetLocalDate(t);
+    if (isEmpty(t) || !isInRange(s))
+        s = GetLocalDate(NoDate);
     hour = s.wHour > 12 ? s.wHour - 12u : s.wHour == 0 ? 12u : s.wHour;
     suffix = s.wHour < 12 ? "AM" : "PM";
     return s;
@@ -735,16 +779,36 @@ bool DFile::FromString(DName const& in, char separator)
     return true;
 }
 
+bool DFile::Store(RecordBuffer& out, DName const* key) const
+{
+    DName const& k = key ? *key : key_;
+    unsigned pos = 0;
+    unsigned w[9];
+    GetWords(w);
+    if (!out.PutFlag(key || scrambled_) || !out.PutString(k))
+        return false;
+    if (key) {
+        if (!out.PutScrambled(path_, k, pos))
+            return false;
+        for (unsigned& word : w)
+            word = DecWord(word, k, pos);
+    } else if (!out.PutString(path_)) {
+        return false;
+    }
+    // In the file the dates come first, the last written one leading.
+    return out.PutWord(w[7]) && out.PutWord(w[8]) && out.PutWord(w[5]) &&
+           out.PutWord(w[6]) && out.PutWord(w[3]) && out.PutWord(w[4]) &&
+           out.PutWord(w[2]) && out.PutWord(w[0]) && out.PutWord(w[1]);
+}
+
 bool DFile::Write(FileOper& f)
 {
-    Encrypt();    // a record already scrambled is written as it stands
-    bool const ok = RecordIO::WriteFlag(f, scrambled_) && key_.Write(f) &&
-                    path_.Write(f) && RecordIO::WriteDate(f, written_) &&
-                    RecordIO::WriteDate(f, accessed_) &&
-                    RecordIO::WriteDate(f, created_) &&
-                    RecordIO::WriteWord(f, attributes_) &&
-                    RecordIO::WriteWord(f, sizeLow_) &&
-                    RecordIO::WriteWord(f, sizeHigh_);
+    // A record already scrambled, or one for which no key can be had, is
+    // written as it stands.
+    bool const scramble = !scrambled_ && CreateHashKey(key_);
+    RecordBuffer out(f);
+    bool const stored = Store(out, scramble ? std::addressof(key_) : nullptr);
+    bool const ok = out.Flush() && stored;
     Decrypt();
     return ok;
 }
@@ -754,13 +818,19 @@ bool DFile::operator>>(FileOper& f)
     return Write(f);
 }
 
+bool DFile::Load(RecordBuffer& in)
+{
+    return in.GetFlag(scrambled_) && in.GetString(key_) &&
+           in.GetString(path_) && in.GetDate(written_) &&
+           in.GetDate(accessed_) && in.GetDate(created_) &&
+           in.GetWord(attributes_) && in.GetWord(sizeLow_) &&
+           in.GetWord(sizeHigh_);
+}
+
 bool DFile::Read(FileOper& f)
 {
-    if (!RecordIO::ReadFlag(f, scrambled_) || !key_.Read(f) ||
-        !path_.Read(f) || !RecordIO::ReadDate(f, written_) ||
-        !RecordIO::ReadDate(f, accessed_) || !RecordIO::ReadDate(f, created_) ||
-        !RecordIO::ReadWord(f, attributes_) || !RecordIO::ReadWord(f, sizeLow_) ||
-        !RecordIO::ReadWord(f, sizeHigh_))
+    RecordBuffer in(f);
+    if (!Load(in))
         return false;
     Decrypt();
     return true;
@@ -773,6 +843,13 @@ bool DFile::operator<<(FileOper& f)
 
 bool DFile::TextWrite(FileOper& f) const
 {
+    RecordBuffer out(f);
+    bool const written = TextWrite(out);
+    return out.Flush() && written;
+}
+
+bool DFile::TextWrite(RecordBuffer& out) const
+{
     struct
     {
         char const* label;
@@ -782,7 +859,7 @@ bool DFile::TextWrite(FileOper& f) const
         {"Last Access Date: ", accessed_},
         {"Write Date      : ", written_},
     };
-    if (!f.TWrite(path_.Name()))
+    if (!out.PutLine(path_.Name()))
         return false;
     for (auto const& d : dates) {
         // This block alone shows the stored UTC time unconverted.
@@ -792,24 +869,34 @@ bool DFile::TextWrite(FileOper& f) const
         snprintf(line, sizeof line, "%s[%02d/%02d/%04d %02d:%02d:%02d]",
                  d.label, s.wMonth, s.wDay, s.wYear, s.wHour, s.wMinute,
                  s.wSecond);
-        if (!f.TWrite(line))
+        if (!out.PutLine(line))
             return false;
     }
     // In full, also for sizes of 2 GiB and more in the low half.
     DName size;
     size.FromLong64(GetFileSize64());
-    return f.TWrite((DName("Size            : ") + size).Name()) &&
-           f.TWrite((DName("Attributes      : ") + FormatAttributes(false, -1)).Name()) &&
-           f.wtf();
+    return out.PutLine((DName("Size            : ") + size).Name()) &&
+           out.PutLine((DName("Attributes      : ") + FormatAttributes(false, -1)).Name()) &&
+           out.PutLine("");
+}
+
+unsigned DFile::DrawKeyLength()
+{
+    return unsigned(rand() / 33 + 1);
+}
+
+char DFile::DrawKeyByte()
+{
+    return char(rand() / 255 + 1);
 }
 
 bool DFile::CreateHashKey(DName& key)
 {
     key.Destroy();
     char bytes[RAND_MAX / 33 + 1];
-    unsigned const n = unsigned(rand() / 33 + 1);
+    unsigned const n = DrawKeyLength();
     for (unsigned i = 0; i < n; ++i)
-        bytes[i] = char(rand() / 255 + 1);
+        bytes[i] = DrawKeyByte();
     return key.Namen(bytes, n);
 }
 
@@ -817,28 +904,48 @@ unsigned DFile::DecWord(unsigned word, DName const& key, unsigned& pos)
 {
     // Not 0, 8, 16, 24: stored files depend on these amounts.
     static unsigned const Shifts[] = {1, 8, 0, 0};
+    char const* const k = key.Name();    // "" for an empty key
+    unsigned const n = key.Size();
     unsigned sum = 0;
     for (unsigned shift : Shifts) {
-        if (pos >= key.Size())
+        if (pos >= n)
             pos = 0;
         // Key characters count as signed bytes.
-        sum += unsigned(int(static_cast<signed char>(key(pos)))) << shift;
+        sum += unsigned(int(static_cast<signed char>(k[pos]))) << shift;
         ++pos;
     }
     return word ^ sum;
+}
+
+void DFile::GetWords(unsigned (&w)[9]) const
+{
+    unsigned const words[9] = {
+        sizeLow_,              sizeHigh_,              attributes_,
+        created_.dwLowDateTime,  created_.dwHighDateTime,
+        accessed_.dwLowDateTime, accessed_.dwHighDateTime,
+        written_.dwLowDateTime,  written_.dwHighDateTime};
+    std::memcpy(w, words, sizeof words);
+}
+
+void DFile::SetWords(unsigned const (&w)[9])
+{
+    sizeLow_ = w[0];
+    sizeHigh_ = w[1];
+    attributes_ = w[2];
+    created_ = {w[3], w[4]};
+    accessed_ = {w[5], w[6]};
+    written_ = {w[7], w[8]};
 }
 
 void DFile::Scramble()
 {
     unsigned pos = 0;
     path_.det(key_, pos);
-    sizeLow_ = DecWord(sizeLow_, key_, pos);
-    sizeHigh_ = DecWord(sizeHigh_, key_, pos);
-    attributes_ = DecWord(attributes_, key_, pos);
-    for (FILETIME* t : {&created_, &accessed_, &written_}) {
-        t->dwLowDateTime = DecWord(t->dwLowDateTime, key_, pos);
-        t->dwHighDateTime = DecWord(t->dwHighDateTime, key_, pos);
-    }
+    unsigned w[9];
+    GetWords(w);
+    for (unsigned& word : w)
+        word = DecWord(word, key_, pos);
+    SetWords(w);
 }
 
 bool DFile::Encrypt()

@@ -15,6 +15,7 @@
 #include "ScanlibApi.h"
 
 class FileOper;
+class RecordBuffer;
 
 class SCANLIB_API DFile
 {
@@ -92,6 +93,9 @@ public:
 
     // Paths
     DName GetFileName() const;
+    // Where the file-name part of a path begins: after its last "\" or
+    // "/", or at 0 without one.
+    static unsigned NameStart(DName const& path);
     // The folder of path (of the record's path when empty), or path itself
     // when it names a folder or does not exist.
     DName GetParentPath(DName const& path) const;
@@ -146,6 +150,12 @@ public:
 
     // Dates
     static SYSTEMTIME GetLocalDate(FILETIME const& t);
+    // CompDate's order as a number, for sorting many dates: the local time
+    // in whole seconds, 0 for the 1985 floor. The local time of every date
+    // is taken with the zone's present offset, so the offset is asked once
+    // (LocalOffset) and handed to each call.
+    static long long LocalOffset();
+    static unsigned long long LocalSeconds(FILETIME const& t, long long offset);
     static FILETIME GetUTCDate(SYSTEMTIME const& local);
 
     // Text
@@ -163,9 +173,20 @@ public:
     bool Read(FileOper& f);
     bool operator<<(FileOper& f);
     bool TextWrite(FileOper& f) const;
+    // The same forms through a buffer that a list shares between records.
+    // Store writes the record as it stands or, given a key, scrambled with
+    // that key on the way out: the record itself is left alone. Load reads
+    // the fields as they stand in the file, still scrambled.
+    bool Store(RecordBuffer& out, DName const* key) const;
+    bool Load(RecordBuffer& in);
+    bool TextWrite(RecordBuffer& out) const;
 
     // Scrambling
     static bool CreateHashKey(DName& key);
+    // A key's length (1 to 993) and one of its bytes (1 to 129), from the
+    // runtime's generator, which is never seeded here.
+    static unsigned DrawKeyLength();
+    static char DrawKeyByte();
     bool Encrypt();
     bool Decrypt();
     // word XOR a value built from the next four key characters; its own
@@ -174,8 +195,12 @@ public:
 
 private:
     void Scramble();
+    // The nine numbers in the order in which the key mixes them.
+    void GetWords(unsigned (&w)[9]) const;
+    void SetWords(unsigned const (&w)[9]);
     static DName NamePart(DName const& path);
     static bool isDotsName(DName const& name);
+    static bool isInRange(SYSTEMTIME const& u);
     static SYSTEMTIME ShownDate(FILETIME const& t, unsigned& hour,
                                 char const*& suffix);
     static FILETIME ParseNumericalDate(DName const& text);

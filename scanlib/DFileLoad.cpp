@@ -1,14 +1,653 @@
 #include "DFileLoad.h"
 
-#include "DFile.h"
-#include "DirectoryListingSpec.h"
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+
+#include "FileOper.h"
+#include "KeyPool.h"
+#include "Link.h"
+#include "PhraseSearch.h"
+#include "RecordBuffer.h"
+#include "ResultOrder.h"
+
+namespace {
+
+// The attribute totals, in the order of their fields.
+unsigned const TotalBits[] = {
+    FILE_ATTRIBUTE_ARCHIVE, FILE_ATTRIBUTE_COMPRESSED, FILE_ATTRIBUTE_NORMAL,
+    FILE_ATTRIBUTE_DIRECTORY, FILE_ATTRIBUTE_HIDDEN, 0x40,
+    FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_TEMPORARY, FILE_ATTRIBUTE_READONLY,
+};
+
+// Content test buffers.
+unsigned const DefaultReadSize = 12800;
+unsigned const LargestRead = 65534;
+
+// File chooser flags.
+unsigned const FileDialogDefault = 0xAA9A11;
+unsigned const FlagReadOnlyBox = 0x1;
+unsigned const FlagHideReadOnly = 0x4;
+unsigned const FlagMultiSelect = 0x200;
+unsigned const FlagFileMustExist = 0x1000;
+unsigned const FlagExplorer = 0x80000;
+unsigned const DirDialogDefault = 0x1;
+unsigned const DirOnlyDirs = 0x1;
+unsigned const DirEditBox = 0x10;
+unsigned const DirIncludeFiles = 0x4000;
+unsigned const LongestFilter = 65534;
+
+// Attribute mode: every bit of the mask.
+unsigned char const EveryBit = 2;
+
+bool isSep(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+// Length of the part that roots a path: "C:\", "\\server\share\", "\";
+// 0 for a path relative to the current folder.
+unsigned RootLength(DName const& path)
+{
+    if (path(1) == ':')
+        return isSep(path(2)) ? 3 : 0;
+    if (!isSep(path(0)))
+        return 0;
+    if (!isSep(path(1)))
+        return 1;
+    // Past the server and the share.
+    unsigned i = 2;
+    for (unsigned parts = 0; i < path.Size() && parts < 2; ++i)
+        parts += isSep(path[i]);
+    return i;
+}
+
+bool isFullPath(DName const& path)
+{
+    return RootLength(path) > 1;
+}
+
+// text begins with prefix, letters folded.
+bool BeginsWith(DName const& text, DName const& prefix)
+{
+    if (prefix.Size() > text.Size())
+        return false;
+    for (unsigned i = 0; i < prefix.Size(); ++i) {
+        if (DName::Lower(text[i]) != DName::Lower(prefix[i]))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+DFileLoad::DFileLoad()
+    : find_(nullptr), working_(0), searched_(0), matches_(0),
+      milliseconds_(0), folders_(0), matchesSize_(0), countOnly_(false),
+      statistics_(false), attributeCounts_(), attributeSizes_(),
+      searchedSize_(0), walk_(Idle), bar_(nullptr), rate_(nullptr),
+      status_(nullptr), list_(nullptr), folderBrowsed_(false),
+      fileFlags_(FileDialogDefault), dirFlags_(DirDialogDefault),
+      filterIndex_(1), widths_(), measured_(0)
+{
+}
+
+DFileLoad::DFileLoad(DFileLoad const& o) : DFileLoad()
+{
+    *this = o;
+}
+
+DFileLoad& DFileLoad::operator=(DFileLoad const& o)
+{
+    if (this == &o)
+        return *this;
+    CloseDirListing();
+    results_.Copy(o.results_);
+    working_.Copy(o.working_);
+    found_.Copy(o.found_, DName());
+    workPath_.Copy(o.workPath_);
+    storedDir_.Copy(o.storedDir_);
+    phrases_.Copy(o.phrases_);
+    searched_ = o.searched_;
+    matches_ = o.matches_;
+    milliseconds_ = o.milliseconds_;
+    folders_ = o.folders_;
+    matchesSize_ = o.matchesSize_;
+    countOnly_ = o.countOnly_;
+    statistics_ = o.statistics_;
+    std::copy(o.attributeCounts_, o.attributeCounts_ + AttributeTotals,
+              attributeCounts_);
+    std::copy(o.attributeSizes_, o.attributeSizes_ + AttributeTotals,
+              attributeSizes_);
+    searchedSize_ = o.searchedSize_;
+    bar_ = o.bar_;
+    rate_ = o.rate_;
+    status_ = o.status_;
+    list_ = o.list_;
+    folderBrowsed_ = o.folderBrowsed_;
+    fileFlags_ = o.fileFlags_;
+    dirFlags_ = o.dirFlags_;
+    filterIndex_ = o.filterIndex_;
+    browseDir_.Copy(o.browseDir_);
+    browseTitle_.Copy(o.browseTitle_);
+    browseFilter_.Copy(o.browseFilter_);
+    chosen_.Copy(o.chosen_);
+    Changed();
+    return *this;
+}
+
+DFileLoad::~DFileLoad()
+{
+    CloseDirListing();
+}
+
+// ---------------------------------------------------------------------------
+// Result list
+
+void DFileLoad::Changed()
+{
+    measured_ = 0;
+}
+
+unsigned DFileLoad::Size() const
+{
+    return results_.Size();
+}
+
+bool DFileLoad::isEmpty() const
+{
+    return results_.isEmpty();
+}
+
+bool DFileLoad::operator!() const
+{
+    return isEmpty();
+}
+
+DFile& DFileLoad::operator[](unsigned pos) const
+{
+    DFile* const r = (*this)(pos);
+    return r ? *r : blank_;
+}
+
+DFile& DFileLoad::GetPos(unsigned pos) const
+{
+    return (*this)[pos];
+}
+
+DFile* DFileLoad::operator()(unsigned pos) const
+{
+    DFile* const r = results_(pos);
+    return r ? r : results_.First();
+}
+
+bool DFileLoad::InsertLeft(DFile const& record)
+{
+    return InsertPos(record, 0);
+}
+
+bool DFileLoad::InsertRight(DFile const& record)
+{
+    return results_.InsertRight(record);
+}
+
+bool DFileLoad::InsertLeft(WIN32_FIND_DATAA const& entry)
+{
+    return InsertLeft(DFile(entry, DName()));
+}
+
+bool DFileLoad::InsertRight(WIN32_FIND_DATAA const& entry)
+{
+    return InsertRight(DFile(entry, DName()));
+}
+
+bool DFileLoad::InsertPos(DFile const& record, unsigned pos)
+{
+    Changed();
+    return results_.InsertPos(record, pos);
+}
+
+bool DFileLoad::DelLeft()
+{
+    return DelPos(0);
+}
+
+bool DFileLoad::DelRight()
+{
+    return !isEmpty() && DelPos(Size() - 1);
+}
+
+bool DFileLoad::DelPos(unsigned pos)
+{
+    Changed();
+    return results_.DelPos(pos);
+}
+
+int DFileLoad::FindPos(DName const& path) const
+{
+    unsigned pos = 0;
+    for (DFile const* r = results_.First(); r; r = r->next, ++pos) {
+        if (r->GetFullPath() == path)
+            return int(pos);
+    }
+    return -1;
+}
+
+int DFileLoad::FindByLong(DName const& path) const
+{
+    return FindPos(path);
+}
+
+int DFileLoad::FindByFilename(DName const& name) const
+{
+    DName const wanted = DFile(name, 0, 0).GetFileName();
+    unsigned pos = 0;
+    for (DFile const* r = results_.First(); r; r = r->next, ++pos) {
+        if (r->GetFileName() == wanted)
+            return int(pos);
+    }
+    return -1;
+}
+
+bool DFileLoad::operator==(DFileLoad const& o) const
+{
+    return Size() == o.Size();
+}
+
+bool DFileLoad::operator!=(DFileLoad const& o) const
+{
+    return Size() != o.Size();
+}
+
+bool DFileLoad::operator==(unsigned n) const
+{
+    return Size() == n;
+}
+
+bool DFileLoad::operator!=(unsigned n) const
+{
+    return Size() != n;
+}
+
+bool DFileLoad::operator<(unsigned n) const
+{
+    return Size() < n;
+}
+
+bool DFileLoad::operator>(unsigned n) const
+{
+    return Size() > n;
+}
+
+bool DFileLoad::operator<=(unsigned n) const
+{
+    return Size() <= n;
+}
+
+bool DFileLoad::operator>=(unsigned n) const
+{
+    return Size() >= n;
+}
+
+unsigned DFileLoad::GetTotalFiles() const
+{
+    unsigned n = 0;
+    for (DFile const* r = results_.First(); r; r = r->next)
+        n += r->isFile();
+    return n;
+}
+
+unsigned DFileLoad::GetTotalDirs(DName const& path) const
+{
+    unsigned n = 0;
+    for (DFile const* r = results_.First(); r; r = r->next) {
+        DName const& p = r->GetFullPath();
+        if (r->isDir() && (path.isEmpty() ||
+                           (p.Size() > path.Size() && BeginsWith(p, path))))
+            ++n;
+    }
+    return n;
+}
+
+unsigned DFileLoad::GetTotalFileSizes() const
+{
+    unsigned sum = 0;
+    for (DFile const* r = results_.First(); r; r = r->next)
+        sum += r->GetFileSize();
+    return sum;
+}
+
+unsigned DFileLoad::GetTotalAllocationSizes() const
+{
+    unsigned sum = 0;
+    for (DFile const* r = results_.First(); r; r = r->next)
+        sum += r->HeaderSize();
+    return sum;
+}
+
+void DFileLoad::RemDirs()
+{
+    Changed();
+    results_.DelIf([](DFile const& r) { return r.isDir(); });
+}
+
+void DFileLoad::RemFiles()
+{
+    Changed();
+    results_.DelIf([](DFile const& r) { return r.isFile(); });
+}
+
+// Equal records hash alike: the path with bit 0x20 set in every byte, so
+// that letters of either case agree as DName's equality has them, and the
+// fields that DFile's equality compares.
+unsigned long long DFileLoad::Hash(DFile const& record)
+{
+    unsigned long long h = 14695981039346656037ULL;
+    auto mix = [&h](unsigned long long v) {
+        h ^= v;
+        h *= 1099511628211ULL;
+    };
+    DName const& path = record.GetFullPath();
+    char const* const p = path.Name();
+    for (unsigned i = 0; i < path.Size(); ++i)
+        mix(static_cast<unsigned char>(p[i] | 0x20));
+    mix(record.GetFileSize64());
+    mix(record.GetAttribute());
+    mix(record.GetDateWritten().dwLowDateTime);
+    mix(record.GetDateCreated().dwLowDateTime);
+    return h;
+}
+
+bool DFileLoad::FindDifferences(DFileLoad const& other, DFileLoad& output) const
+{
+    // The records here in an open hash table, so that each record of the
+    // other list is looked up in a probe or two rather than a walk through
+    // this whole list.
+    struct Slot
+    {
+        unsigned long long hash;
+        DFile const* record;
+    };
+    unsigned slots = 16;
+    while (slots < 2ull * Size() && slots < 0x80000000u)
+        slots *= 2;
+    // At least half the slots stay free, so every probe ends.
+    std::unique_ptr<Slot[]> table(
+        slots >= 2ull * Size() ? new (std::nothrow) Slot[slots]() : nullptr);
+    if (table) {
+        for (DFile const* r = results_.First(); r; r = r->next) {
+            unsigned long long const h = Hash(*r);
+            unsigned i = unsigned(h) & (slots - 1);
+            while (table[i].record)
+                i = (i + 1) & (slots - 1);
+            table[i] = {h, r};
+        }
+    }
+    auto hasEqual = [&](DFile const& r) {
+        if (!table) {
+            for (DFile const* e = results_.First(); e; e = e->next) {
+                if (*e == r)
+                    return true;
+            }
+            return false;
+        }
+        unsigned long long const h = Hash(r);
+        for (unsigned i = unsigned(h) & (slots - 1); table[i].record;
+             i = (i + 1) & (slots - 1)) {
+            if (table[i].hash == h && *table[i].record == r)
+                return true;
+        }
+        return false;
+    };
+    Container<DFile> differing;
+    for (DFile const* r = other.results_.First(); r; r = r->next) {
+        if (!hasEqual(*r) && !differing.InsertRight(*r))
+            break;
+    }
+    output.Destroy();
+    output.results_.Swap(differing);
+    return !output.isEmpty();
+}
+
+void DFileLoad::Destroy()
+{
+    Changed();
+    results_.Destroy();
+    CloseDirListing();
+    found_.Destroy();
+    workPath_.Destroy();
+}
+
+// ---------------------------------------------------------------------------
+// Stored and text forms
+
+bool DFileLoad::Write(FileOper& f) const
+{
+    // Positions appended by a walk meanwhile are left for the next store.
+    unsigned const n = Size();
+    RecordBuffer out(f);
+    KeyPool const keys;
+    bool ok = out.PutWord(n);
+    for (unsigned i = 0; i < n && ok; ++i) {
+        DFile const& r = *results_(i);
+        DName key;
+        // A record that is already scrambled is written as it stands.
+        bool const scramble = !r.isDataEncrypted() && keys.Draw(key);
+        ok = r.Store(out, scramble ? std::addressof(key) : nullptr);
+    }
+    // Records before a failure are written all the same.
+    return out.Flush() && ok;
+}
+
+bool DFileLoad::operator>>(FileOper& f) const
+{
+    return Write(f);
+}
+
+bool DFileLoad::Read(FileOper& f)
+{
+    RecordBuffer in(f);
+    unsigned n;
+    if (!in.GetWord(n))
+        return false;
+    Destroy();
+    ResetList();
+    // The count is not trusted: records are read one by one until it is
+    // met or the file gives out.
+    for (unsigned i = 0; i < n; ++i) {
+        std::unique_ptr<DFile> r(new (std::nothrow) DFile);
+        if (!r || !r->Load(in))
+            return false;
+        r->Decrypt();
+        // The key served the file alone; the list does not keep it.
+        r->SetIndex(DName());
+        if (!results_.Adopt(r.release()))
+            return false;
+        DrawRow(i);
+    }
+    return true;
+}
+
+bool DFileLoad::operator<<(FileOper& f)
+{
+    return Read(f);
+}
+
+bool DFileLoad::ReadFind(FileOper& f, DName const& path, DFile& record) const
+{
+    RecordBuffer in(f);
+    unsigned n;
+    if (!in.GetWord(n))
+        return false;
+    for (; n; --n) {
+        if (!record.Load(in))
+            return false;
+        record.Decrypt();
+        if (record.GetFullPath() == path)
+            return true;
+    }
+    return false;
+}
+
+bool DFileLoad::TextWrite(FileOper& f) const
+{
+    RecordBuffer out(f);
+    char header[80];
+    snprintf(header, sizeof header, "%15s %15s %15s %14s %6s", "Creation",
+             "Last Access", "Write Date", "Size", "Attributes");
+    bool ok = out.PutLine(header);
+    unsigned const n = Size();
+    for (unsigned i = 0; i < n && ok; ++i)
+        ok = results_(i)->TextWrite(out);
+    return out.Flush() && ok;
+}
+
+unsigned DFileLoad::ShownColumns() const
+{
+    // The list control's report style decides once one is attached.
+    return AllColumns;
+}
+
+// Widens the columns over the records not yet measured: a walk appending
+// meanwhile only adds records, so earlier widths stay valid.
+void DFileLoad::MeasureColumns()
+{
+    unsigned const n = Size();
+    for (; measured_ < n; ++measured_) {
+        for (unsigned c = 0; c < 8; ++c) {
+            // The drive has a width of its own; the last column is not padded.
+            unsigned const column = 1u << c;
+            if (column == ColumnDrive || column == ColumnWritten)
+                continue;
+            unsigned const w = GetColumn(measured_, column).Size();
+            widths_[c] = std::max(measured_ ? widths_[c] : 0u, w);
+        }
+    }
+}
+
+DName DFileLoad::Format(unsigned pos)
+{
+    DName line;
+    if (pos >= Size())
+        return line;
+    if (pos == 0)
+        Changed();
+    MeasureColumns();
+    // Built aside and copied once: a DName grows by a new copy every time.
+    std::string text;
+    unsigned const shown = ShownColumns();
+    for (unsigned c = 0; c < 8; ++c) {
+        unsigned const column = 1u << c;
+        if (!(shown & column))
+            continue;
+        if (column == ColumnDrive) {
+            char const drive = (*this)[pos][0];
+            if (drive)
+                text += drive;
+            text += ":\\ ";
+            continue;
+        }
+        DName const cell = GetColumn(pos, column);
+        text.append(cell.Name(), cell.Size());
+        if (column != ColumnWritten)
+            text.append(std::max(widths_[c], cell.Size()) + 1 - cell.Size(), ' ');
+    }
+    line.Namen(text.data(), unsigned(text.size()));
+    return line;
+}
+
+// ---------------------------------------------------------------------------
+// Sorting and column text
+
+bool DFileLoad::CompareColumn(unsigned pos, DFile const& record,
+                              unsigned column) const
+{
+    DFile const* const r = results_(pos);
+    return r && ResultOrder(column).isAfter(*r, record);
+}
+
+// Sorts positions from .. from + n - 1 by the column through an array of
+// record pointers, then puts them back in place.
+bool DFileLoad::Arrange(unsigned from, unsigned n, unsigned column,
+                        bool descending, bool foldersFirst)
+{
+    std::unique_ptr<DFile*[]> order(new (std::nothrow) DFile*[n ? n : 1]);
+    if (!order)
+        return false;
+    for (unsigned i = 0; i < n; ++i)
+        order[i] = results_(from + i);
+    if (!ResultOrder(column).Sort(order.get(), n))
+        return false;
+    if (descending)
+        std::reverse(order.get(), order.get() + n);
+    if (foldersFirst)
+        std::stable_partition(order.get(), order.get() + n,
+                              [](DFile const* r) { return r->isDir(); });
+    results_.Arrange(from, order.get(), n);
+    Changed();
+    return true;
+}
+
+bool DFileLoad::SortAlpha(unsigned column, bool descending)
+{
+    unsigned const n = Size();
+    return n < 2 || Arrange(0, n, column, descending, false);
+}
+
+bool DFileLoad::Sort()
+{
+    return !isEmpty() && Arrange(0, Size(), ColumnPath, false, true);
+}
+
+bool DFileLoad::SortRecursive(unsigned low, unsigned high)
+{
+    if (low > high || high >= Size())
+        return false;
+    return Arrange(low, high - low + 1, ColumnPath, false, false);
+}
+
+DName DFileLoad::GetColumn(unsigned pos, unsigned column) const
+{
+    DName text;
+    DFile const* const r = results_(pos);
+    if (!r)
+        return text;
+    switch (column) {
+    case ColumnName:
+        return r->GetFileName();
+    case ColumnDrive:
+    case ColumnPath:
+        return r->GetFullPath();
+    case ColumnSize:
+        text.FromLong64(r->GetFileSize64());
+        return text;
+    case ColumnAttributes:
+        return r->FormatAttributes(false, -1);
+    case ColumnCreated:
+        return DFile::FormatNumericalDate(r->GetDateCreated());
+    case ColumnAccessed:
+        return DFile::FormatNumericalDate(r->GetDateLastAccessed());
+    case ColumnWritten:
+        return DFile::FormatNumericalDate(r->GetDateWritten());
+    default:
+        return text;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Matching
 
 bool DFileLoad::IsFileSpec(DirectoryListingSpec const& spec,
                            DFile const& entry) const
 {
     return entry.isNotDots() && isNameSpec(spec, entry) &&
            isSizeSpec(spec, entry) && isAttributeSpec(spec, entry) &&
-           isDateSpec(spec, entry);
+           isDateSpec(spec, entry) &&
+           (spec.containingMode == 0 || phrases_.isEmpty() ||
+            isContentSpec(spec, entry));
 }
 
 bool DFileLoad::IsFileSpec(DirectoryListingSpec const& spec,
@@ -83,3 +722,716 @@ bool DFileLoad::isDateSpec(DirectoryListingSpec const& spec,
     }
     return true;
 }
+
+// ---------------------------------------------------------------------------
+// The content test
+
+// Reads the file in buffers that overlap by the longest phrase, so that a
+// phrase across two buffers is met whole. The overlap is kept in memory
+// rather than read again. A file that cannot be opened or read, and a stop,
+// fail the test whatever the not-containing flag says.
+bool DFileLoad::isContentSpec(DirectoryListingSpec const& spec,
+                              DFile const& entry) const
+{
+    FileOper file;
+    if (!file.Open(entry.GetFullPath().Name(), false, false))
+        return false;
+    unsigned longest = 0;
+    for (DName const* p = phrases_.First(); p; p = p->next)
+        longest = std::max(longest, p->Size());
+    // The buffer is longer than the longest phrase, so every read moves on.
+    unsigned const size = std::min(
+        std::max(spec.readSize ? spec.readSize : DefaultReadSize, longest + 1),
+        LargestRead);
+    unsigned const overlap = std::min(longest, size - 1);
+    std::unique_ptr<char[]> buffer(new (std::nothrow) char[size + 1]);
+    Link<bool> flags;
+    if (!buffer || !flags.Fill(phrases_.Size(), false))
+        return false;
+    unsigned held = 0;
+    while (file.GetTotalReadSize() < file.GetLength()) {
+        if (isStopping())
+            return false;
+        if (held > overlap) {
+            std::memmove(buffer.get(), buffer.get() + held - overlap, overlap);
+            held = overlap;
+        }
+        if (!file.Read(buffer.get() + held, size - held, false))
+            return false;
+        held += unsigned(file.GetReadSize());
+        if (FindContaining(buffer.get(), held, spec, flags))
+            return !spec.notContaining;
+    }
+    return spec.notContaining;
+}
+
+// The result is that of trying every phrase at every position; each phrase
+// is looked for on its own with a fast scan instead.
+bool DFileLoad::FindContaining(char const* buffer, unsigned n,
+                               DirectoryListingSpec const& spec,
+                               Link<bool>& flags) const
+{
+    if (!buffer || n == 0 || flags.Size() != phrases_.Size())
+        return false;
+    bool const ignoreCase = spec.containingMode & PhraseSearch::IgnoreCase;
+    bool const any = spec.containingMode &
+                     (PhraseSearch::WholeText | PhraseSearch::AnyPhrase);
+    bool all = true;
+    unsigned k = 0;
+    for (DName const* p = phrases_.First(); p; p = p->next, ++k) {
+        if (!any && flags[k])
+            continue;
+        if (PhraseSearch::isIn(buffer, n, *p, ignoreCase)) {
+            if (any)
+                return true;
+            flags.Set(k, true);
+        } else {
+            all = false;
+        }
+    }
+    return !any && all;
+}
+
+// ---------------------------------------------------------------------------
+// The walk
+
+void DFileLoad::SetupControls(DProgressBar* bar, DText* rate,
+                              DStatusWnd* status, DListControl* list)
+{
+    bar_ = bar;
+    rate_ = rate;
+    status_ = status;
+    list_ = list;
+}
+
+bool DFileLoad::isStopping() const
+{
+    return walk_.load(std::memory_order_relaxed) == Stopping;
+}
+
+void DFileLoad::SetAbort()
+{
+    int running = Running;
+    if (walk_.compare_exchange_strong(running, Stopping))
+        ShowStatus("Please wait while cleaning up for abort...");
+}
+
+void DFileLoad::ClearAbort()
+{
+    int stopping = Stopping;
+    walk_.compare_exchange_strong(stopping, Running);
+}
+
+// Folder a lies around folder b: b is longer and continues a at a
+// separator. C:\Data holds C:\Data\Old but not C:\Database.
+bool DFileLoad::isNested(DName const& outer, DName const& inner)
+{
+    unsigned const n = outer.Size();
+    return n > 0 && inner.Size() > n && BeginsWith(inner, outer) &&
+           (isSep(outer[n - 1]) || isSep(inner[n]));
+}
+
+bool DFileLoad::DropNestedFolders(Container<DName>& folders)
+{
+    Container<DName> kept;
+    for (DName const* inner = folders.First(); inner; inner = inner->next) {
+        bool nested = false;
+        for (DName const* outer = folders.First(); outer && !nested; outer = outer->next)
+            nested = isNested(*outer, *inner);
+        if (!nested && !kept.InsertRight(*inner))
+            return false;
+    }
+    folders.Swap(kept);
+    return true;
+}
+
+// A copy of the entry joins the results; it is built whole before the list
+// shows it, since another thread may read what the list shows.
+bool DFileLoad::AppendResult(DFile const& entry)
+{
+    std::unique_ptr<DFile> copy(new (std::nothrow) DFile(entry));
+    // A path that could not be copied leaves an empty one.
+    if (!copy || copy->GetLongSize() != entry.GetLongSize())
+        return false;
+    return results_.Adopt(copy.release());
+}
+
+void DFileLoad::CountMatch(DFile const& entry)
+{
+    unsigned long long const size = entry.GetFileSize64();
+    if (statistics_) {
+        for (unsigned i = 0; i < AttributeTotals; ++i) {
+            if (entry.isAttribute(TotalBits[i])) {
+                ++attributeCounts_[i];
+                // The full size: the low half alone would lose 4 GiB a time.
+                attributeSizes_[i] += size;
+            }
+        }
+    }
+    ++matches_;
+    matchesSize_ += size;
+}
+
+// Counts the found entry, keeps it when it matches and queues it when it is
+// a folder to enter; false when memory runs out.
+bool DFileLoad::TakeEntry(DirectoryListingSpec const& work, bool subDirs,
+                          Container<DName>& queue)
+{
+    ShowRate();
+    ++searched_;
+    searchedSize_ += found_.GetFileSize64();
+    ShowProgress();
+    if (IsFileSpec(work, found_)) {
+        if (!countOnly_ && !AppendResult(found_))
+            return false;
+        CountMatch(found_);
+    }
+    DrawNewRows();
+    if (!found_.isDir())
+        return true;
+    ++folders_;
+    // Links to folders (junctions, symbolic links) are listed but not
+    // entered: they may lead back up the tree.
+    if (!subDirs || (found_.GetAttribute() & FILE_ATTRIBUTE_REPARSE_POINT))
+        return true;
+    return queue.InsertRight(found_.GetFullPath()) &&
+           queue[queue.Size() - 1].Size() == found_.GetLongSize();
+}
+
+bool DFileLoad::LoadAllDirListings(DirectoryListingSpec const& spec,
+                                   bool subDirs)
+{
+    searched_ = matches_ = 0;
+    matchesSize_ = searchedSize_ = 0;
+    folders_ = 1;
+    DWORD const start = GetTickCount();
+
+    DirectoryListingSpec work(spec);
+    if (work.folders.isEmpty()) {
+        DName root = GetDir();
+        if (root.Size() > 3)
+            root.DelRight(root.Size() - 3);
+        work.folders.InsertRight(root);
+    }
+    bool everything = work.names.isEmpty();
+    for (DName const* n = work.names.First(); n; n = n->next)
+        everything = everything || *n == "*.*";
+    if (everything) {
+        work.names.Destroy();
+        work.names.InsertRight(DName("*.*"));
+    }
+    // Without sub-folders a nested starting folder is not reached through
+    // the one around it, so it stays.
+    bool failed = subDirs && !DropNestedFolders(work.folders);
+    Container<DName> queue;
+    for (DName const* f = work.folders.First(); f && !failed; f = f->next) {
+        bool seen = f->isEmpty();
+        for (DName const* q = queue.First(); q && !seen; q = q->next)
+            seen = *q == *f;
+        failed = !seen && !queue.InsertRight(*f);
+    }
+    failed = failed ||
+             !PhraseSearch::Prepare(work.containing, work.containingMode, phrases_);
+
+    walk_.store(Running);
+    BeginProgress();
+    ResetList();
+    if (statistics_) {
+        std::fill(attributeCounts_, attributeCounts_ + AttributeTotals, 0u);
+        std::fill(attributeSizes_, attributeSizes_ + AttributeTotals, 0ull);
+    }
+    if (failed) {
+        ShowStatus("Insufficient memory.");
+        queue.Destroy();
+    }
+
+    while (!queue.isEmpty()) {
+        DName const& folder = queue[0];
+        ShowStatus(folder.Name());
+        char const* stop = nullptr;
+        for (bool listed = OpenListing(folder); listed && !isStopping();
+             listed = NextDirListing()) {
+            if (!TakeEntry(work, subDirs, queue)) {
+                stop = "Insufficient memory.";
+                break;
+            }
+        }
+        // Also a stop while the folder was opened or its last entry tested.
+        if (!stop && isStopping())
+            stop = "Stopped processing folders.";
+        CloseDirListing();
+        if (stop) {
+            ShowStatus(stop);
+            queue.Destroy();
+            failed = true;
+        }
+        milliseconds_ = GetTickCount() - start;
+        queue.DelPos(0);
+    }
+
+    if (!isStopping())
+        DrawNewRows();
+    EndProgress();
+    phrases_.Destroy();
+    walk_.store(Idle);
+    if (!failed)
+        ShowStatus(" ");
+    return !failed;
+}
+
+bool DFileLoad::LoadDirListing(DirectoryListingSpec const& spec)
+{
+    return LoadAllDirListings(spec, false);
+}
+
+bool DFileLoad::LoadDirSubDirs(DirectoryListingSpec const& spec, bool subDirs)
+{
+    if (!spec.isEmpty())
+        return LoadAllDirListings(spec, subDirs);
+    // Every bit of the mask: the folder bit.
+    return LoadAllDirListings(
+        DirectoryListingSpec("*.*", FILE_ATTRIBUTE_DIRECTORY, EveryBit), subDirs);
+}
+
+bool DFileLoad::LoadDirFiles(DirectoryListingSpec const& spec, bool subDirs)
+{
+    if (!spec.isEmpty())
+        return LoadAllDirListings(spec, subDirs);
+    // Not every bit of the mask: no folder bit.
+    return LoadAllDirListings(
+        DirectoryListingSpec("*.*", FILE_ATTRIBUTE_DIRECTORY,
+                             EveryBit | DirectoryListingSpec::AttributeNot),
+        subDirs);
+}
+
+unsigned const& DFileLoad::CountedWalk(DirectoryListingSpec const& spec,
+                                       bool subDirs, bool statistics)
+{
+    countOnly_ = true;
+    statistics_ = statistics;
+    bool const ok = LoadAllDirListings(spec, subDirs);
+    countOnly_ = statistics_ = false;
+    if (!ok) {
+        matches_ = 0;
+        matchesSize_ = 0;
+    }
+    return matches_;
+}
+
+unsigned const& DFileLoad::GetTotalDirListings(DirectoryListingSpec const& spec,
+                                               bool subDirs)
+{
+    return CountedWalk(spec, subDirs, false);
+}
+
+unsigned const& DFileLoad::GetTotalAnalysis(DirectoryListingSpec const& spec,
+                                            bool subDirs)
+{
+    return CountedWalk(spec, subDirs, true);
+}
+
+// ---------------------------------------------------------------------------
+// The directory iterator
+
+bool DFileLoad::FoundEntry(WIN32_FIND_DATAA const& entry)
+{
+    if (DFile::isDots(entry))
+        return NextDirListing();
+    found_.Copy(entry, workPath_);
+    return true;
+}
+
+// Lists the folder by its full path, so that walks on two threads, which
+// share the process's current folder, do not list each other's folders.
+// A full path is listed without making it the current folder: under wine
+// that change costs more than the listing of a typical folder.
+bool DFileLoad::OpenListing(DName const& folder)
+{
+    CloseDirListing();
+    workPath_.Copy(folder);
+    // A folder given relative to the current one, or none, is known by the
+    // full path it leads to.
+    if (!isFullPath(folder)) {
+        if (!folder.isEmpty() && !ChangeDir(folder))
+            return false;
+        workPath_ = GetDir();
+    }
+    DName pattern(workPath_);
+    pattern.AddFile(DName("*.*"));
+    WIN32_FIND_DATAA entry;
+    HANDLE const h = FindFirstFileA(pattern.Name(), &entry);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    find_ = h;
+    return FoundEntry(entry);
+}
+
+bool DFileLoad::OpenDirListing(DirectoryListingSpec const& spec,
+                               DName const& folder, unsigned index)
+{
+    working_.Copy(spec);
+    if (!folder.isEmpty() || spec.folders.isEmpty())
+        return OpenListing(folder);
+    unsigned const last = spec.folders.Size() - 1;
+    return OpenListing(spec.folders[index < last ? index : last]);
+}
+
+bool DFileLoad::NextDirListing()
+{
+    WIN32_FIND_DATAA entry;
+    if (!find_ || !FindNextFileA(find_, &entry))
+        return false;
+    return FoundEntry(entry);
+}
+
+bool DFileLoad::operator++()
+{
+    return NextDirListing();
+}
+
+void DFileLoad::CloseDirListing()
+{
+    if (find_)
+        FindClose(find_);
+    find_ = nullptr;
+}
+
+void DFileLoad::operator--()
+{
+    CloseDirListing();
+}
+
+bool DFileLoad::isOpen() const
+{
+    return find_ != nullptr;
+}
+
+HANDLE DFileLoad::GetHandle() const
+{
+    return find_;
+}
+
+DFile const& DFileLoad::GetFoundFile() const
+{
+    return found_;
+}
+
+DName const& DFileLoad::GetWorkPath() const
+{
+    return workPath_;
+}
+
+bool DFileLoad::isDirEmpty(DirectoryListingSpec const& spec,
+                           DName const& folder)
+{
+    bool empty = true;
+    for (bool more = OpenDirListing(spec, folder, 0); more && empty;
+         more = NextDirListing())
+        empty = !IsFileSpec(working_, found_);
+    CloseDirListing();
+    return empty;
+}
+
+// ---------------------------------------------------------------------------
+// The current folder
+
+DName DFileLoad::GetDir() const
+{
+    DName dir;
+    DWORD const need = GetCurrentDirectoryA(0, nullptr);
+    if (need == 0 || !dir.Alloc(need))
+        return DName();
+    DWORD const got = GetCurrentDirectoryA(need, dir.Handle());
+    if (got == 0 || got >= need)
+        return DName();
+    return DName(dir.Name());
+}
+
+bool DFileLoad::ChangeDir(DName const& path)
+{
+    if (path.isEmpty())
+        return false;
+    DName const before = GetDir();
+    if (SetCurrentDirectoryA(path.Name()))
+        return true;
+    return GetDir() != before;
+}
+
+void DFileLoad::StoreCurrentDir(DName const& path)
+{
+    storedDir_.Copy(path.isEmpty() ? GetDir() : path);
+}
+
+bool DFileLoad::RestoreDir()
+{
+    return ChangeDir(storedDir_);
+}
+
+// ---------------------------------------------------------------------------
+// Totals
+
+unsigned const& DFileLoad::GetTotalSearched() const { return searched_; }
+unsigned long long const& DFileLoad::GetTotalSearchedSize() const { return searchedSize_; }
+unsigned const& DFileLoad::GetTotalMatches() const { return matches_; }
+unsigned long long const& DFileLoad::GetTotalMatchesSize() const { return matchesSize_; }
+unsigned const& DFileLoad::GetTotalSearchDirs() const { return folders_; }
+unsigned const& DFileLoad::GetTotalSearchMilliseconds() const { return milliseconds_; }
+
+unsigned DFileLoad::GetTotalSearchFiles() const
+{
+    // folders counts the starting folder, which is not among the entries.
+    return folders_ ? searched_ - (folders_ - 1) : searched_;
+}
+
+unsigned const& DFileLoad::GetTotalSearchArchive() const { return attributeCounts_[0]; }
+unsigned long long const& DFileLoad::GetTotalSearchArchiveSize() const { return attributeSizes_[0]; }
+unsigned const& DFileLoad::GetTotalSearchCompressed() const { return attributeCounts_[1]; }
+unsigned long long const& DFileLoad::GetTotalSearchCompressedSize() const { return attributeSizes_[1]; }
+unsigned const& DFileLoad::GetTotalSearchNormal() const { return attributeCounts_[2]; }
+unsigned long long const& DFileLoad::GetTotalSearchNormalSize() const { return attributeSizes_[2]; }
+unsigned const& DFileLoad::GetTotalSearchDirectory() const { return attributeCounts_[3]; }
+unsigned long long const& DFileLoad::GetTotalSearchDirectorySize() const { return attributeSizes_[3]; }
+unsigned const& DFileLoad::GetTotalSearchHidden() const { return attributeCounts_[4]; }
+unsigned long long const& DFileLoad::GetTotalSearchHiddenSize() const { return attributeSizes_[4]; }
+unsigned const& DFileLoad::GetTotalSearchEncrypted() const { return attributeCounts_[5]; }
+unsigned long long const& DFileLoad::GetTotalSearchEncryptedSize() const { return attributeSizes_[5]; }
+unsigned const& DFileLoad::GetTotalSearchSystem() const { return attributeCounts_[6]; }
+unsigned long long const& DFileLoad::GetTotalSearchSystemSize() const { return attributeSizes_[6]; }
+unsigned const& DFileLoad::GetTotalSearchTemporary() const { return attributeCounts_[7]; }
+unsigned long long const& DFileLoad::GetTotalSearchTemporarySize() const { return attributeSizes_[7]; }
+unsigned const& DFileLoad::GetTotalSearchReadOnly() const { return attributeCounts_[8]; }
+unsigned long long const& DFileLoad::GetTotalSearchReadOnlySize() const { return attributeSizes_[8]; }
+
+// ---------------------------------------------------------------------------
+// The controls. Each is optional: the walk is complete without them.
+
+void DFileLoad::ShowStatus(char const* /*text*/) const
+{
+    if (!status_)
+        return;
+}
+
+void DFileLoad::ShowRate() const
+{
+    if (!rate_)
+        return;
+}
+
+void DFileLoad::BeginProgress()
+{
+    if (!bar_)
+        return;
+}
+
+void DFileLoad::ShowProgress()
+{
+    if (!bar_)
+        return;
+}
+
+void DFileLoad::EndProgress()
+{
+    if (!bar_)
+        return;
+}
+
+void DFileLoad::ResetList()
+{
+    if (!list_)
+        return;
+}
+
+void DFileLoad::DrawNewRows()
+{
+    if (!list_)
+        return;
+}
+
+void DFileLoad::DrawRow(unsigned /*pos*/)
+{
+    if (!list_)
+        return;
+}
+
+// ---------------------------------------------------------------------------
+// Folders and files
+
+bool DFileLoad::MakeSingleDir(DName const& path)
+{
+    if (path.isEmpty())
+        return false;
+    DName dir(path);
+    dir.Replace('/', '\\');
+    // Trailing separators only: the leading ones root the path.
+    while (dir.Size() > std::max(RootLength(dir), 1u) && isSep(dir[dir.Size() - 1]))
+        dir.DelRight(1);
+    CreateDirectoryA(dir.Name(), nullptr);
+    return ChangeDir(dir);
+}
+
+bool DFileLoad::MakeDir(DName const& path)
+{
+    DName whole(path);
+    whole.Replace('/', '\\');
+    if (RootLength(whole) == 0)
+        whole = GetDir().AddFile(whole);
+    unsigned const root = RootLength(whole);
+    DName built;
+    built.Namen(whole.Name(), root);
+    DName rest;
+    rest.Namen(whole.Name() + root, whole.Size() - root);
+    while (!rest.isEmpty()) {
+        unsigned const sep = rest.FindFirstChar('\\');
+        DName component;
+        component.Namen(rest.Name(), sep);
+        rest.DelLeft(sep + 1);
+        if (component.isEmpty())
+            continue;
+        if (!built.isEmpty())
+            ChangeDir(built);
+        built.AddFile(component);
+        MakeSingleDir(built);
+    }
+    return ChangeDir(whole);
+}
+
+bool DFileLoad::RemoveDir(DName const& path)
+{
+    DName dir(path);
+    dir.Replace('/', '\\');
+    unsigned const sep = dir.FindLastChar('\\');
+    if (sep >= dir.Size())
+        return false;
+    DName last;
+    last.Namen(dir.Name() + sep + 1, dir.Size() - sep - 1);
+    SetFileAttributesA(last.Name(), FILE_ATTRIBUTE_ARCHIVE);
+    return RemoveDirectoryA(last.Name()) != 0;
+}
+
+bool DFileLoad::Remove(DName const& path)
+{
+    if (path.isEmpty())
+        return false;
+    // A missing path reports every bit and so is taken for a folder.
+    if (GetFileAttributesA(path.Name()) & FILE_ATTRIBUTE_DIRECTORY)
+        return RemoveDir(path);
+    SetFileAttributesA(path.Name(), FILE_ATTRIBUTE_ARCHIVE);
+    return DeleteFileA(path.Name()) != 0;
+}
+
+unsigned long DFileLoad::GetDiskFreeSpaceA() const
+{
+    DName const dir = GetDir();
+    ULARGE_INTEGER free;
+    if (dir.Size() < 3)
+        return 0;
+    DName root;
+    root.Namen(dir.Name(), 3);
+    if (!GetDiskFreeSpaceExA(root.Name(), &free, nullptr, nullptr))
+        return 0;
+    return static_cast<unsigned long>(free.QuadPart / 65536);
+}
+
+bool DFileLoad::isDir(DName const& path)
+{
+    return !path.isEmpty() &&
+           (GetFileAttributesA(path.Name()) & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DFileLoad::isFile(DName const& path)
+{
+    return !isDir(path);
+}
+
+bool DFileLoad::isDir(WIN32_FIND_DATAA const& entry)
+{
+    return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool DFileLoad::isDots(WIN32_FIND_DATAA const& entry)
+{
+    return DFile::isDots(entry);
+}
+
+bool DFileLoad::isNotDots(WIN32_FIND_DATAA const& entry)
+{
+    return DFile::isNotDots(entry);
+}
+
+bool DFileLoad::isSubDir(DName const& dir, DName const& sub)
+{
+    DName rest[2] = {dir, sub};
+    DName drive[2];
+    for (unsigned i = 0; i < 2; ++i) {
+        if (rest[i](1) == ':') {
+            drive[i].Namen(rest[i].Name(), 2);
+            rest[i].DelLeft(2);
+        }
+        rest[i].ChopPath();
+    }
+    if (!drive[0].isEmpty() && !drive[1].isEmpty() && drive[0] != drive[1])
+        return false;
+    return rest[0].isEmpty() || rest[0].Compi(rest[1]) || isNested(rest[0], rest[1]);
+}
+
+// ---------------------------------------------------------------------------
+// File chooser settings
+
+void DFileLoad::ChangeFlag(unsigned& flags, unsigned bit, bool on)
+{
+    flags = on ? flags | bit : flags & ~bit;
+}
+
+unsigned DFileLoad::GetBrowseFlags() const { return fileFlags_; }
+unsigned DFileLoad::GetBrowseDirFlags() const { return dirFlags_; }
+unsigned DFileLoad::GetBrowseIndex() const { return filterIndex_; }
+bool DFileLoad::isFolderBrowsed() const { return folderBrowsed_; }
+DName const& DFileLoad::GetBrowseDir() const { return browseDir_; }
+void DFileLoad::SetBrowseDir(DName const& dir) { browseDir_.Copy(dir); }
+DName const& DFileLoad::GetBrowseTitle() const { return browseTitle_; }
+void DFileLoad::SetBrowseTitle(DName const& title) { browseTitle_.Copy(title); }
+DName const& DFileLoad::GetBrowseFilter() const { return browseFilter_; }
+unsigned DFileLoad::GetBrowseTotal() const { return chosen_.Size(); }
+void DFileLoad::ResetBrowse() { chosen_.Destroy(); }
+
+void DFileLoad::SetBrowseFilter(char const* filter)
+{
+    // Up to and with the closing pair of NULs.
+    unsigned n = 0;
+    if (filter && filter[0]) {
+        while (n + 1 < LongestFilter && (filter[n] || filter[n + 1]))
+            ++n;
+        n = std::min(n + 2, LongestFilter);
+    }
+    browseFilter_.Namen(n ? filter : "", n);
+    if (filterIndex_ == 0)
+        filterIndex_ = 1;
+}
+
+DName DFileLoad::GetBrowseFilename(unsigned i) const
+{
+    return i < chosen_.Size() ? chosen_[i] : browseDir_;
+}
+
+DName DFileLoad::GetBrowseFullFilename(unsigned i) const
+{
+    DName full(browseDir_);
+    if (i < chosen_.Size())
+        full.AddFile(chosen_[i]);
+    return full;
+}
+
+void DFileLoad::SetFlagMultiSelection() { ChangeFlag(fileFlags_, FlagMultiSelect, true); }
+void DFileLoad::SetFlagNoMultiSelection() { ChangeFlag(fileFlags_, FlagMultiSelect, false); }
+void DFileLoad::SetFlagNoReadOnly() { ChangeFlag(fileFlags_, FlagHideReadOnly, true); }
+void DFileLoad::SetFlagReadOnly() { ChangeFlag(fileFlags_, FlagReadOnlyBox, false); }
+void DFileLoad::SetFlagNoFileCreation() { ChangeFlag(fileFlags_, FlagFileMustExist, true); }
+void DFileLoad::SetFlagFileCreation() { ChangeFlag(fileFlags_, FlagFileMustExist, false); }
+void DFileLoad::SetFlagExplorerStyle() { ChangeFlag(fileFlags_, FlagExplorer, true); }
+void DFileLoad::SetFlagNonExplorerStyle() { ChangeFlag(fileFlags_, FlagExplorer, false); }
+void DFileLoad::SetDBFOnlyDirs() { ChangeFlag(dirFlags_, DirOnlyDirs, true); }
+void DFileLoad::SetDBFNoOnlyDirs() { ChangeFlag(dirFlags_, DirOnlyDirs, false); }
+void DFileLoad::SetDBFIncludeFiles() { ChangeFlag(dirFlags_, DirIncludeFiles, true); }
+void DFileLoad::SetDBFNoIncludeFiles() { ChangeFlag(dirFlags_, DirIncludeFiles, false); }
+void DFileLoad::SetDBFEditBox() { ChangeFlag(dirFlags_, DirEditBox, true); }
+void DFileLoad::SetDBFNoEditBox() { ChangeFlag(dirFlags_, DirEditBox, false); }

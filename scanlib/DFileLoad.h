@@ -1,26 +1,286 @@
-// DFileLoad: the search engine. Here it decides whether a directory entry
-// matches the search criteria; the walk and the result list it fills grow
-// around this test.
+// DFileLoad: the result list and the search engine that fills it.
+//
+// The walk visits the starting folders breadth-first, tests every entry
+// against the criteria (IsFileSpec) and appends the matches to the list,
+// keeping totals as it goes. Around the list: the stored-results and text
+// forms, comparison, sorting by any column of the list view, and the folder
+// utilities and file-chooser settings that the programs share.
+//
+// Threads: a walk runs on a worker thread while the window thread may read
+// the list (positions below a Size() it has seen) and call SetAbort. Every
+// other change to the list needs it to itself.
 #pragma once
 
 #include <windows.h>
 
+#include <atomic>
+
+#include "Container.h"
+#include "DFile.h"
+#include "DName.h"
+#include "DirectoryListingSpec.h"
 #include "ScanlibApi.h"
 
-class DFile;
-class DirectoryListingSpec;
+class DListControl;
+class DProgressBar;
+class DStatusWnd;
+class DText;
+class FileOper;
+template <class T>
+class Link;
 
 class SCANLIB_API DFileLoad
 {
 public:
-    // True when the entry passes every test of spec, in this order: not
-    // "." or "..", a name pattern, size, attributes, created, last-access
-    // and written dates.
+    // Column bits of the list view's report style.
+    enum
+    {
+        ColumnName = 0x1,
+        ColumnDrive = 0x2,
+        ColumnPath = 0x4,
+        ColumnSize = 0x8,
+        ColumnAttributes = 0x10,
+        ColumnCreated = 0x20,
+        ColumnAccessed = 0x40,
+        ColumnWritten = 0x80,
+        AllColumns = 0xFF,
+    };
+
+    DFileLoad();
+    // The list record by record and the other fields as they stand, except
+    // that the copy has no open listing and runs no walk.
+    DFileLoad(DFileLoad const& o);
+    DFileLoad& operator=(DFileLoad const& o);
+    ~DFileLoad();
+
+    // ---- Result list
+    unsigned Size() const;
+    bool isEmpty() const;
+    bool operator!() const;
+    // The caller keeps pos below Size(); beyond it the first record.
+    DFile& operator[](unsigned pos) const;
+    DFile& GetPos(unsigned pos) const;
+    // Beyond the end the first record; null when the list is empty.
+    DFile* operator()(unsigned pos) const;
+    bool InsertLeft(DFile const& record);
+    bool InsertRight(DFile const& record);
+    bool InsertLeft(WIN32_FIND_DATAA const& entry);
+    bool InsertRight(WIN32_FIND_DATAA const& entry);
+    // At or past the end the record is appended.
+    bool InsertPos(DFile const& record, unsigned pos);
+    bool DelLeft();
+    bool DelRight();
+    bool DelPos(unsigned pos);
+    // Position of the first record with that full path, or -1.
+    int FindPos(DName const& path) const;
+    int FindByLong(DName const& path) const;
+    // Position of the first record with the file-name part of name, or -1.
+    int FindByFilename(DName const& name) const;
+    // The counts alone are compared.
+    bool operator==(DFileLoad const& o) const;
+    bool operator!=(DFileLoad const& o) const;
+    bool operator==(unsigned n) const;
+    bool operator!=(unsigned n) const;
+    bool operator<(unsigned n) const;
+    bool operator>(unsigned n) const;
+    bool operator<=(unsigned n) const;
+    bool operator>=(unsigned n) const;
+    unsigned GetTotalFiles() const;
+    // Folders whose path is longer than path and begins with it; with an
+    // empty path, every folder.
+    unsigned GetTotalDirs(DName const& path) const;
+    // The low halves of the sizes, summed in 32 bits.
+    unsigned GetTotalFileSizes() const;
+    unsigned GetTotalAllocationSizes() const;
+    void RemDirs();
+    void RemFiles();
+    // output becomes the records of other that have no equal here (the
+    // last-access dates are not compared); true when there is one.
+    bool FindDifferences(DFileLoad const& other, DFileLoad& output) const;
+    // Empties the list, closes the listing, clears the found entry and the
+    // work path; the totals stay.
+    void Destroy();
+
+    // The body of a stored-results file: the count and the records. Read
+    // replaces the list; a body that ends early or is damaged gives false
+    // with the records before the damage.
+    bool Write(FileOper& f) const;
+    bool operator>>(FileOper& f) const;
+    bool Read(FileOper& f);
+    bool operator<<(FileOper& f);
+    // Scans a body for the record with that path without building a list.
+    bool ReadFind(FileOper& f, DName const& path, DFile& record) const;
+    // The records as text blocks under a header line.
+    bool TextWrite(FileOper& f) const;
+    // One line of the text export: the shown columns, padded to the widest
+    // text of each over the whole list. Position 0 measures the list anew;
+    // later positions use those widths. Beyond the end an empty line.
+    DName Format(unsigned pos);
+
+    // ---- Sorting and column text
+    // True when the record at pos comes after record by the column.
+    bool CompareColumn(unsigned pos, DFile const& record, unsigned column) const;
+    bool SortAlpha(unsigned column, bool descending);
+    // By full path, then folders before files; false for an empty list.
+    bool Sort();
+    // Positions low to high by full path.
+    bool SortRecursive(unsigned low, unsigned high);
+    DName GetColumn(unsigned pos, unsigned column) const;
+
+    // ---- Matching (the content test runs only inside a walk)
     bool IsFileSpec(DirectoryListingSpec const& spec, DFile const& entry) const;
     bool IsFileSpec(DirectoryListingSpec const& spec,
                     WIN32_FIND_DATAA const& entry) const;
 
+    // ---- The walk
+    // Any may be null; they stay the caller's.
+    void SetupControls(DProgressBar* bar, DText* rate, DStatusWnd* status,
+                       DListControl* list);
+    // Appends the matches below the criteria's folders; true when it ran to its
+    // end, false when stopped or out of memory.
+    bool LoadAllDirListings(DirectoryListingSpec const& spec, bool subDirs);
+    bool LoadDirListing(DirectoryListingSpec const& spec);
+    // With empty criteria: every folder, or every file, from the root of the
+    // current drive.
+    bool LoadDirSubDirs(DirectoryListingSpec const& spec, bool subDirs);
+    bool LoadDirFiles(DirectoryListingSpec const& spec, bool subDirs);
+    // The walk counting its matches without storing them: 0 when it fails.
+    unsigned const& GetTotalDirListings(DirectoryListingSpec const& spec,
+                                        bool subDirs);
+    // The same with the per-attribute totals.
+    unsigned const& GetTotalAnalysis(DirectoryListingSpec const& spec,
+                                     bool subDirs);
+    // Takes effect only while a walk runs.
+    void SetAbort();
+    void ClearAbort();
+
+    // The directory iterator: the entries of one folder but "." and "..".
+    // An empty folder takes the criteria's folder at index (the last one when
+    // index is out of range), or the current folder.
+    bool OpenDirListing(DirectoryListingSpec const& spec, DName const& folder,
+                        unsigned index);
+    bool NextDirListing();
+    bool operator++();
+    void CloseDirListing();
+    void operator--();
+    bool isOpen() const;
+    HANDLE GetHandle() const;
+    DFile const& GetFoundFile() const;
+    DName const& GetWorkPath() const;
+    // True when the folder cannot be listed or nothing in it matches.
+    bool isDirEmpty(DirectoryListingSpec const& spec, DName const& folder);
+
+    // The process's current folder; the walk makes each folder current.
+    DName GetDir() const;
+    bool ChangeDir(DName const& path);
+    // The path, or the current folder when it is empty.
+    void StoreCurrentDir(DName const& path = DName());
+    bool RestoreDir();
+
+    // Totals of the last walk.
+    unsigned const& GetTotalSearched() const;
+    unsigned long long const& GetTotalSearchedSize() const;
+    unsigned const& GetTotalMatches() const;
+    unsigned long long const& GetTotalMatchesSize() const;
+    // The starting folder and every folder met.
+    unsigned const& GetTotalSearchDirs() const;
+    // The entries met that are not folders.
+    unsigned GetTotalSearchFiles() const;
+    unsigned const& GetTotalSearchMilliseconds() const;
+    // Matches with each attribute, from a walk with statistics.
+    unsigned const& GetTotalSearchArchive() const;
+    unsigned long long const& GetTotalSearchArchiveSize() const;
+    unsigned const& GetTotalSearchCompressed() const;
+    unsigned long long const& GetTotalSearchCompressedSize() const;
+    unsigned const& GetTotalSearchNormal() const;
+    unsigned long long const& GetTotalSearchNormalSize() const;
+    unsigned const& GetTotalSearchDirectory() const;
+    unsigned long long const& GetTotalSearchDirectorySize() const;
+    unsigned const& GetTotalSearchHidden() const;
+    unsigned long long const& GetTotalSearchHiddenSize() const;
+    unsigned const& GetTotalSearchEncrypted() const;
+    unsigned long long const& GetTotalSearchEncryptedSize() const;
+    unsigned const& GetTotalSearchSystem() const;
+    unsigned long long const& GetTotalSearchSystemSize() const;
+    unsigned const& GetTotalSearchTemporary() const;
+    unsigned long long const& GetTotalSearchTemporarySize() const;
+    unsigned const& GetTotalSearchReadOnly() const;
+    unsigned long long const& GetTotalSearchReadOnlySize() const;
+
+    // ---- Folders and files
+    // Creates the folder and enters it.
+    bool MakeSingleDir(DName const& path);
+    // Creates every missing folder of the path and enters the last.
+    bool MakeDir(DName const& path);
+    // Removes the path's last folder, relative to the current folder.
+    bool RemoveDir(DName const& path);
+    // A file, read-only or not, or a folder.
+    bool Remove(DName const& path);
+    // Free space on the current folder's drive, in units of 64 KiB.
+    unsigned long GetDiskFreeSpaceA() const;
+    // A path that does not exist counts as a folder.
+    static bool isDir(DName const& path);
+    static bool isFile(DName const& path);
+    static bool isDir(WIN32_FIND_DATAA const& entry);
+    static bool isDots(WIN32_FIND_DATAA const& entry);
+    static bool isNotDots(WIN32_FIND_DATAA const& entry);
+    // True when sub is dir or lies below it, on the same drive.
+    static bool isSubDir(DName const& dir, DName const& sub);
+
+    // ---- File chooser settings
+    unsigned GetBrowseFlags() const;
+    unsigned GetBrowseDirFlags() const;
+    unsigned GetBrowseIndex() const;
+    bool isFolderBrowsed() const;
+    DName const& GetBrowseDir() const;
+    void SetBrowseDir(DName const& dir);
+    DName const& GetBrowseTitle() const;
+    void SetBrowseTitle(DName const& title);
+    DName const& GetBrowseFilter() const;
+    // Pairs of NUL-ended texts closed by a second NUL.
+    void SetBrowseFilter(char const* filter);
+    unsigned GetBrowseTotal() const;
+    void ResetBrowse();
+    // The browse folder when i is not below GetBrowseTotal().
+    DName GetBrowseFilename(unsigned i) const;
+    DName GetBrowseFullFilename(unsigned i) const;
+    void SetFlagMultiSelection();
+    void SetFlagNoMultiSelection();
+    void SetFlagNoReadOnly();
+    void SetFlagReadOnly();
+    void SetFlagNoFileCreation();
+    void SetFlagFileCreation();
+    void SetFlagExplorerStyle();
+    void SetFlagNonExplorerStyle();
+    void SetDBFOnlyDirs();
+    void SetDBFNoOnlyDirs();
+    void SetDBFIncludeFiles();
+    void SetDBFNoIncludeFiles();
+    void SetDBFEditBox();
+    void SetDBFNoEditBox();
+
 private:
+    enum WalkState
+    {
+        Idle,
+        Running,
+        Stopping,
+    };
+
+    // The walk
+    static bool DropNestedFolders(Container<DName>& folders);
+    static bool isNested(DName const& outer, DName const& inner);
+    bool OpenListing(DName const& folder);
+    bool FoundEntry(WIN32_FIND_DATAA const& entry);
+    bool TakeEntry(DirectoryListingSpec const& work, bool subDirs,
+                   Container<DName>& queue);
+    bool AppendResult(DFile const& entry);
+    void CountMatch(DFile const& entry);
+    bool isStopping() const;
+    unsigned const& CountedWalk(DirectoryListingSpec const& spec, bool subDirs,
+                                bool statistics);
+
+    // The tests of IsFileSpec
     static bool isNameSpec(DirectoryListingSpec const& spec, DFile const& entry);
     static bool isSizeSpec(DirectoryListingSpec const& spec, DFile const& entry);
     static bool isAttributeSpec(DirectoryListingSpec const& spec,
@@ -28,4 +288,68 @@ private:
     static bool isDateSpec(DirectoryListingSpec const& spec, DFile const& entry);
     // comparison: -1, 0 or 1 for less, equal, greater.
     static bool isPassed(int comparison, unsigned char mode);
+    bool isContentSpec(DirectoryListingSpec const& spec,
+                       DFile const& entry) const;
+    bool FindContaining(char const* buffer, unsigned n,
+                        DirectoryListingSpec const& spec,
+                        Link<bool>& flags) const;
+
+    // The controls, one call per role and moment
+    void ShowStatus(char const* text) const;
+    void ShowRate() const;
+    void BeginProgress();
+    void ShowProgress();
+    void EndProgress();
+    void ResetList();
+    void DrawNewRows();
+    void DrawRow(unsigned pos);
+
+    // The list
+    void Changed();
+    void MeasureColumns();
+    unsigned ShownColumns() const;
+    bool Arrange(unsigned from, unsigned n, unsigned column, bool descending,
+                 bool foldersFirst);
+    static unsigned long long Hash(DFile const& record);
+
+    static void ChangeFlag(unsigned& flags, unsigned bit, bool on);
+
+    Container<DFile> results_;
+    HANDLE find_;
+    DirectoryListingSpec working_;
+    DFile found_;
+    DName workPath_;
+    DName storedDir_;
+    Container<DName> phrases_;
+    unsigned searched_;
+    unsigned matches_;
+    unsigned milliseconds_;
+    unsigned folders_;
+    unsigned long long matchesSize_;
+    bool countOnly_;
+    bool statistics_;
+    static unsigned const AttributeTotals = 9;
+    unsigned attributeCounts_[AttributeTotals];
+    unsigned long long attributeSizes_[AttributeTotals];
+    unsigned long long searchedSize_;
+    std::atomic<int> walk_;
+    DProgressBar* bar_;
+    DText* rate_;
+    DStatusWnd* status_;
+    DListControl* list_;
+
+    bool folderBrowsed_;
+    unsigned fileFlags_;
+    unsigned dirFlags_;
+    unsigned filterIndex_;
+    DName browseDir_;
+    DName browseTitle_;
+    DName browseFilter_;
+    Container<DName> chosen_;
+
+    // Stands for a position in an empty list.
+    mutable DFile blank_;
+    // Widths of the export's columns over the first measured_ records.
+    unsigned widths_[8];
+    unsigned measured_;
 };

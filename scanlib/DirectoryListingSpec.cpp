@@ -2,7 +2,7 @@
 
 #include "DFile.h"
 #include "FileOper.h"
-#include "RecordIO.h"
+#include "RecordBuffer.h"
 
 template class Container<DName>;
 
@@ -150,12 +150,13 @@ bool DirectoryListingSpec::operator!() const
     return isEmpty();
 }
 
-bool DirectoryListingSpec::WriteList(FileOper& f, Container<DName> const& list)
+bool DirectoryListingSpec::WriteList(RecordBuffer& out,
+                                     Container<DName> const& list)
 {
-    if (!RecordIO::WriteWord(f, list.Size()))
+    if (!out.PutWord(list.Size()))
         return false;
     for (DName const* e = list.First(); e; e = e->next) {
-        if (!e->Write(f))
+        if (!out.PutString(*e))
             return false;
     }
     return true;
@@ -166,33 +167,31 @@ bool DirectoryListingSpec::Write(FileOper& f) const
     unsigned char const modes[] = {sizeMode,      writtenMode,   createdMode,
                                    accessedMode,  attributeMode, notContaining,
                                    containingMode};
-    if (!RecordIO::WriteWord(f, RecordMagic) || !WriteList(f, names) ||
-        !WriteList(f, folders) || !RecordIO::WriteByte(f, radix) ||
-        !containing.ToRadix(TextRadix).Write(f) ||
-        !RecordIO::WriteWord(f, readSize))
-        return false;
-    for (unsigned char mode : modes) {
-        if (!RecordIO::WriteByte(f, mode))
-            return false;
-    }
-    return RecordIO::WriteWord(f, sizeUpper) &&
-           RecordIO::WriteWord(f, sizeValue) &&
-           RecordIO::WriteWord(f, attributeMask) &&
-           RecordIO::WriteDate(f, created) && RecordIO::WriteDate(f, accessed) &&
-           RecordIO::WriteDate(f, written);
+    RecordBuffer out(f);
+    bool ok = out.PutWord(RecordMagic) && WriteList(out, names) &&
+              WriteList(out, folders) && out.PutByte(radix) &&
+              out.PutString(containing.ToRadix(TextRadix)) &&
+              out.PutWord(readSize);
+    for (unsigned char mode : modes)
+        ok = ok && out.PutByte(mode);
+    ok = ok && out.PutWord(sizeUpper) && out.PutWord(sizeValue) &&
+         out.PutWord(attributeMask) && out.PutDate(created) &&
+         out.PutDate(accessed) && out.PutDate(written);
+    // What came before a failure is written all the same.
+    return out.Flush() && ok;
 }
 
-bool DirectoryListingSpec::ReadList(FileOper& f, Container<DName>& list)
+bool DirectoryListingSpec::ReadList(RecordBuffer& in, Container<DName>& list)
 {
     list.Destroy();
     unsigned count;
-    if (!RecordIO::ReadWord(f, count))
+    if (!in.GetWord(count))
         return false;
     // The count is not trusted: names are read one by one until it is met
     // or the file gives out.
     for (; count; --count) {
         DName name;
-        if (!name.Read(f) || !list.InsertRight(name)) {
+        if (!in.GetString(name) || !list.InsertRight(name)) {
             list.Destroy();
             return false;
         }
@@ -202,24 +201,21 @@ bool DirectoryListingSpec::ReadList(FileOper& f, Container<DName>& list)
 
 bool DirectoryListingSpec::Read(FileOper& f)
 {
+    RecordBuffer in(f);
     unsigned magic;
-    if (!RecordIO::ReadWord(f, magic) || magic != RecordMagic)
+    if (!in.GetWord(magic) || magic != RecordMagic)
         return false;
-    if (!ReadList(f, names) || !ReadList(f, folders))
+    if (!ReadList(in, names) || !ReadList(in, folders))
         return false;
     DName digits;
-    if (!RecordIO::ReadByte(f, radix) || !digits.Read(f) ||
-        !RecordIO::ReadWord(f, readSize) || !RecordIO::ReadByte(f, sizeMode) ||
-        !RecordIO::ReadByte(f, writtenMode) ||
-        !RecordIO::ReadByte(f, createdMode) ||
-        !RecordIO::ReadByte(f, accessedMode) ||
-        !RecordIO::ReadByte(f, attributeMode) ||
-        !RecordIO::ReadFlag(f, notContaining) ||
-        !RecordIO::ReadByte(f, containingMode) ||
-        !RecordIO::ReadWord(f, sizeUpper) || !RecordIO::ReadWord(f, sizeValue) ||
-        !RecordIO::ReadWord(f, attributeMask) ||
-        !RecordIO::ReadDate(f, created) || !RecordIO::ReadDate(f, accessed) ||
-        !RecordIO::ReadDate(f, written))
+    if (!in.GetByte(radix) || !in.GetString(digits) ||
+        !in.GetWord(readSize) || !in.GetByte(sizeMode) ||
+        !in.GetByte(writtenMode) || !in.GetByte(createdMode) ||
+        !in.GetByte(accessedMode) || !in.GetByte(attributeMode) ||
+        !in.GetFlag(notContaining) || !in.GetByte(containingMode) ||
+        !in.GetWord(sizeUpper) || !in.GetWord(sizeValue) ||
+        !in.GetWord(attributeMask) || !in.GetDate(created) ||
+        !in.GetDate(accessed) || !in.GetDate(written))
         return false;
     containing.Copy(digits.FromRadix(TextRadix));
     return true;

@@ -11,6 +11,7 @@
 #include "ScanlibApi.h"
 
 class FileOper;
+class RecordBuffer;
 
 // The lists of names are filled by the application and emptied here: one
 // instantiation, exported, keeps allocation and release in scanlib.
@@ -98,6 +99,6 @@ public:
 private:
     void AddName(DName const& name);
     void AddFolder(DName const& folder);
-    static bool WriteList(FileOper& f, Container<DName> const& list);
-    static bool ReadList(FileOper& f, Container<DName>& list);
+    static bool WriteList(RecordBuffer& out, Container<DName> const& list);
+    static bool ReadList(RecordBuffer& in, Container<DName>& list);
 };

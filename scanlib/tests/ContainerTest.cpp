@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -91,6 +93,81 @@ TEST(Container, CopiesAreDeepAndIndependent)
     raw.InsertRight(bytes);
     Container<DName> const copy(raw);
     EXPECT_EQ(3u, copy[0].Size());
+}
+
+// Every change against a plain vector: positions, links and the tail must
+// agree across the index's segment borders, also when the list is used as a
+// queue (the head removed while the tail grows).
+TEST(Container, AgreesWithAVectorThroughMixedChanges)
+{
+    Container<DName> list;
+    std::vector<std::string> model;
+    srand(7);
+    for (unsigned step = 0; step < 4000; ++step) {
+        std::string const v = std::to_string(step);
+        unsigned const pos = model.empty() ? 0 : unsigned(rand()) % (model.size() + 1);
+        switch (rand() % 6) {
+        case 0:
+        case 1:
+            ASSERT_TRUE(list.InsertRight(DName(v.c_str())));
+            model.push_back(v);
+            break;
+        case 2:
+            ASSERT_TRUE(list.InsertLeft(DName(v.c_str())));
+            model.insert(model.begin(), v);
+            break;
+        case 3:
+            ASSERT_TRUE(list.InsertPos(DName(v.c_str()), pos));
+            model.insert(model.begin() + std::min<size_t>(pos, model.size()), v);
+            break;
+        case 4:
+            EXPECT_EQ(!model.empty(), list.DelPos(0));
+            if (!model.empty())
+                model.erase(model.begin());
+            break;
+        default:
+            EXPECT_EQ(pos < model.size(), list.DelPos(pos));
+            if (pos < model.size())
+                model.erase(model.begin() + pos);
+            break;
+        }
+        ASSERT_EQ(model.size(), list.Size());
+    }
+    std::string expected;
+    for (size_t i = 0; i < model.size(); ++i) {
+        expected += model[i] + "|";
+        ASSERT_STREQ(model[i].c_str(), list[unsigned(i)].Name());
+    }
+    EXPECT_EQ(expected, Joined(list));
+    ASSERT_TRUE(list.InsertRight(DName("end")));
+    EXPECT_EQ(expected + "end|", Joined(list));
+}
+
+TEST(Container, RemovesByTestAndRearranges)
+{
+    Container<DName> list = Of({"a", "bb", "c", "dd", "e"});
+    EXPECT_EQ(2u, list.DelIf([](DName const& e) { return e.Size() == 2; }));
+    EXPECT_EQ("a|c|e|", Joined(list));
+    EXPECT_STREQ("e", list[2].Name());
+
+    DName* const order[] = {list(2), list(0), list(1)};
+    list.Arrange(0, order, 3);
+    EXPECT_EQ("e|a|c|", Joined(list));
+    DName* const tail[] = {list(2), list(1)};
+    list.Arrange(1, tail, 2);
+    EXPECT_EQ("e|c|a|", Joined(list));
+    ASSERT_TRUE(list.InsertRight(DName("z")));
+    EXPECT_EQ("e|c|a|z|", Joined(list));
+
+    Container<DName> other = Of({"x"});
+    list.Swap(other);
+    EXPECT_EQ("x|", Joined(list));
+    EXPECT_EQ("e|c|a|z|", Joined(other));
+    EXPECT_EQ(1u, list.DelIf([](DName const&) { return true; }));
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_EQ(nullptr, list.First());
+    ASSERT_TRUE(list.InsertLeft(DName("again")));
+    EXPECT_EQ("again|", Joined(list));
 }
 
 TEST(Link, FillsSetsAndReadsByPosition)

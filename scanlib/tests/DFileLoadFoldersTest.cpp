@@ -1,0 +1,151 @@
+// Folder and file utilities, the current folder, and the file chooser
+// settings.
+#include "DFileLoad.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "WalkTree.h"
+
+namespace {
+
+class Folders : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(tree_.isMade()); }
+
+    DName At(std::string const& relative) const
+    {
+        return DName(tree_.Path(relative).c_str());
+    }
+
+    WalkTree tree_;
+    DFileLoad load_;
+};
+
+TEST_F(Folders, MakeEnterAndRemove)
+{
+    // Every missing folder, entering the last; again when all exist.
+    ASSERT_TRUE(load_.MakeDir(At("one/two\\three")));
+    EXPECT_STREQ(tree_.Path("one\\two\\three").c_str(), load_.GetDir().Name());
+    ASSERT_TRUE(load_.MakeDir(At("one\\two\\three")));
+    EXPECT_STREQ(tree_.Path("one\\two\\three").c_str(), load_.GetDir().Name());
+    // Relative to the current folder; a trailing separator is dropped.
+    ASSERT_TRUE(load_.MakeDir(DName("four\\five")));
+    EXPECT_STREQ(tree_.Path("one\\two\\three\\four\\five").c_str(), load_.GetDir().Name());
+    ASSERT_TRUE(load_.MakeSingleDir(At("six\\")));
+    EXPECT_STREQ(tree_.Path("six").c_str(), load_.GetDir().Name());
+    EXPECT_FALSE(load_.MakeSingleDir(DName()));
+
+    // Removal works on the last folder, relative to the current one.
+    ASSERT_TRUE(load_.ChangeDir(DName(tree_.Dir().c_str())));
+    EXPECT_TRUE(load_.RemoveDir(At("six")));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(tree_.Path("six").c_str()));
+    EXPECT_FALSE(load_.RemoveDir(DName("nosep")));
+
+    // A read-only file goes; a folder by way of RemoveDir; nothing missing.
+    ASSERT_TRUE(tree_.File("ro.txt", "x"));
+    ASSERT_TRUE(SetFileAttributesA(tree_.Path("ro.txt").c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_TRUE(load_.Remove(At("ro.txt")));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(tree_.Path("ro.txt").c_str()));
+    ASSERT_TRUE(load_.ChangeDir(At("one\\two\\three\\four")));
+    EXPECT_TRUE(load_.Remove(At("one\\two\\three\\four\\five")));
+    EXPECT_FALSE(load_.Remove(At("absent.txt")));
+    EXPECT_FALSE(load_.Remove(DName()));
+}
+
+TEST_F(Folders, CurrentFolder)
+{
+    DName const start = load_.GetDir();
+    EXPECT_FALSE(load_.ChangeDir(DName()));
+    EXPECT_TRUE(load_.GetDir().Comp(start));
+    EXPECT_FALSE(load_.ChangeDir(At("missing")));
+    load_.StoreCurrentDir();
+    ASSERT_TRUE(load_.ChangeDir(DName(tree_.Dir().c_str())));
+    EXPECT_TRUE(load_.RestoreDir());
+    EXPECT_TRUE(load_.GetDir().Comp(start));
+    load_.StoreCurrentDir(DName(tree_.Dir().c_str()));
+    EXPECT_TRUE(load_.RestoreDir());
+    EXPECT_STREQ(tree_.Dir().c_str(), load_.GetDir().Name());
+
+    // Free space in units of 64 KiB on the current drive.
+    ULARGE_INTEGER free;
+    ASSERT_TRUE(GetDiskFreeSpaceExA(tree_.Dir().substr(0, 3).c_str(), &free, nullptr, nullptr));
+    double const expected = double(free.QuadPart / 65536);
+    EXPECT_NEAR(expected, double(load_.GetDiskFreeSpaceA()), expected / 100 + 16);
+}
+
+TEST_F(Folders, PathTests)
+{
+    ASSERT_TRUE(tree_.File("f.txt"));
+    EXPECT_TRUE(DFileLoad::isDir(DName(tree_.Dir().c_str())));
+    EXPECT_FALSE(DFileLoad::isDir(At("f.txt")));
+    EXPECT_TRUE(DFileLoad::isFile(At("f.txt")));
+    // A missing path counts as a folder; an empty one as neither.
+    EXPECT_TRUE(DFileLoad::isDir(At("missing")));
+    EXPECT_FALSE(DFileLoad::isDir(DName()));
+
+    WIN32_FIND_DATAA e = {};
+    strcpy(e.cFileName, "..");
+    e.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
+    EXPECT_TRUE(DFileLoad::isDir(e));
+    EXPECT_TRUE(DFileLoad::isDots(e));
+    strcpy(e.cFileName, "..x");
+    EXPECT_TRUE(DFileLoad::isNotDots(e));
+
+    EXPECT_TRUE(DFileLoad::isSubDir(DName("C:\\Data"), DName("c:\\data\\Old\\x")));
+    EXPECT_TRUE(DFileLoad::isSubDir(DName("C:\\Data\\"), DName("\\data")));
+    EXPECT_TRUE(DFileLoad::isSubDir(DName("C:\\"), DName("C:\\anything")));
+    EXPECT_FALSE(DFileLoad::isSubDir(DName("C:\\Data"), DName("C:\\Database")));
+    EXPECT_FALSE(DFileLoad::isSubDir(DName("C:\\Data"), DName("D:\\Data\\x")));
+    EXPECT_FALSE(DFileLoad::isSubDir(DName("C:\\Data\\x"), DName("C:\\Data")));
+}
+
+TEST(Browse, DefaultsFlagsAndChoices)
+{
+    DFileLoad load;
+    EXPECT_EQ(0xAA9A11u, load.GetBrowseFlags());
+    EXPECT_EQ(0x1u, load.GetBrowseDirFlags());
+    EXPECT_EQ(1u, load.GetBrowseIndex());
+    EXPECT_FALSE(load.isFolderBrowsed());
+    EXPECT_EQ(0u, load.GetBrowseTotal());
+
+    load.SetFlagNoMultiSelection();
+    load.SetFlagFileCreation();
+    load.SetFlagNonExplorerStyle();
+    load.SetFlagReadOnly();
+    load.SetFlagNoReadOnly();
+    EXPECT_EQ((0xAA9A11u & ~(0x200u | 0x1000u | 0x80000u | 0x1u)) | 0x4u, load.GetBrowseFlags());
+    load.SetFlagMultiSelection();
+    load.SetFlagNoFileCreation();
+    load.SetFlagExplorerStyle();
+    EXPECT_EQ(0xAA9A10u | 0x4u, load.GetBrowseFlags());
+
+    load.SetDBFNoOnlyDirs();
+    load.SetDBFIncludeFiles();
+    load.SetDBFEditBox();
+    EXPECT_EQ(0x4010u, load.GetBrowseDirFlags());
+    load.SetDBFOnlyDirs();
+    load.SetDBFNoIncludeFiles();
+    load.SetDBFNoEditBox();
+    EXPECT_EQ(0x1u, load.GetBrowseDirFlags());
+
+    // The filter up to and with its closing pair of NULs.
+    char const filter[] = "Results *.hur\0*.hur\0All *.*\0*.*\0\0after";
+    load.SetBrowseFilter(filter);
+    EXPECT_EQ(33u, load.GetBrowseFilter().Size());
+    EXPECT_EQ(0, memcmp(filter, &load.GetBrowseFilter(), 33));
+    load.SetBrowseFilter("");
+    EXPECT_TRUE(load.GetBrowseFilter().isEmpty());
+
+    load.SetBrowseTitle(DName("Storing Results"));
+    EXPECT_STREQ("Storing Results", load.GetBrowseTitle().Name());
+    load.SetBrowseDir(DName("C:\\Data"));
+    load.ResetBrowse();
+    EXPECT_STREQ("C:\\Data", load.GetBrowseFilename(0).Name());
+    EXPECT_STREQ("C:\\Data", load.GetBrowseFullFilename(3).Name());
+}
+
+}  // namespace
