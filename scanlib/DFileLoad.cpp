@@ -7,12 +7,17 @@
 #include <new>
 #include <string>
 
+#include "DListControl.h"
+#include "DProgressBar.h"
+#include "DStatusWnd.h"
+#include "DText.h"
 #include "FileOper.h"
 #include "KeyPool.h"
 #include "Link.h"
 #include "PhraseSearch.h"
 #include "RecordBuffer.h"
 #include "ResultOrder.h"
+#include "ShellDialogs.h"
 
 namespace {
 
@@ -39,6 +44,15 @@ unsigned const DirOnlyDirs = 0x1;
 unsigned const DirEditBox = 0x10;
 unsigned const DirIncludeFiles = 0x4000;
 unsigned const LongestFilter = 65534;
+unsigned const ChosenBuffer = 1256;
+unsigned const TitleBuffer = 256;
+// Pairs of a description and a pattern; the closing NUL is the literal's.
+char const BuiltInFilter[] =
+    "All Files *.*\0*.*\0Aviation *.avi\0*.avi\0Bitmaps *.bmp\0*.bmp\0"
+    "Wave *.wav\0*.wav\0Word *.doc\0*.doc\0Text Files *.txt\0*.txt\0";
+
+// Rows go into the list view at most this often while a walk runs.
+DWORD const RowInterval = 700;
 
 // Attribute mode: every bit of the mask.
 unsigned char const EveryBit = 2;
@@ -89,7 +103,8 @@ DFileLoad::DFileLoad()
       milliseconds_(0), folders_(0), matchesSize_(0), countOnly_(false),
       statistics_(false), attributeCounts_(), attributeSizes_(),
       searchedSize_(0), walk_(Idle), bar_(nullptr), rate_(nullptr),
-      status_(nullptr), list_(nullptr), folderBrowsed_(false),
+      status_(nullptr), list_(nullptr), drawn_(0), lastBatch_(0),
+      batchDue_(true), folderBrowsed_(false),
       fileFlags_(FileDialogDefault), dirFlags_(DirDialogDefault),
       filterIndex_(1), widths_(), measured_(0)
 {
@@ -457,18 +472,20 @@ bool DFileLoad::Read(FileOper& f)
     ResetList();
     // The count is not trusted: records are read one by one until it is
     // met or the file gives out.
-    for (unsigned i = 0; i < n; ++i) {
+    bool ok = true;
+    for (unsigned i = 0; i < n && ok; ++i) {
         std::unique_ptr<DFile> r(new (std::nothrow) DFile);
-        if (!r || !r->Load(in))
-            return false;
+        ok = r && r->Load(in);
+        if (!ok)
+            break;
         r->Decrypt();
         // The key served the file alone; the list does not keep it.
         r->SetIndex(DName());
-        if (!results_.Adopt(r.release()))
-            return false;
-        DrawRow(i);
+        ok = results_.Adopt(r.release());
     }
-    return true;
+    // Also the records before a damaged one.
+    DrawNewRows(true);
+    return ok;
 }
 
 bool DFileLoad::operator<<(FileOper& f)
@@ -507,8 +524,7 @@ bool DFileLoad::TextWrite(FileOper& f) const
 
 unsigned DFileLoad::ShownColumns() const
 {
-    // The list control's report style decides once one is attached.
-    return AllColumns;
+    return list_ ? unsigned(list_->GetReportStyle()) : unsigned(AllColumns);
 }
 
 // Widens the columns over the records not yet measured: a walk appending
@@ -544,10 +560,9 @@ DName DFileLoad::Format(unsigned pos)
         if (!(shown & column))
             continue;
         if (column == ColumnDrive) {
-            char const drive = (*this)[pos][0];
-            if (drive)
-                text += drive;
-            text += ":\\ ";
+            DName const drive = DriveText((*this)[pos]);
+            text.append(drive.Name(), drive.Size());
+            text += ' ';
             continue;
         }
         DName const cell = GetColumn(pos, column);
@@ -611,30 +626,95 @@ bool DFileLoad::SortRecursive(unsigned low, unsigned high)
 
 DName DFileLoad::GetColumn(unsigned pos, unsigned column) const
 {
-    DName text;
     DFile const* const r = results_(pos);
-    if (!r)
-        return text;
+    return r ? CellText(*r, column) : DName();
+}
+
+DName DFileLoad::CellText(DFile const& record, unsigned column)
+{
+    DName text;
     switch (column) {
     case ColumnName:
-        return r->GetFileName();
+        return record.GetFileName();
     case ColumnDrive:
     case ColumnPath:
-        return r->GetFullPath();
+        return record.GetFullPath();
     case ColumnSize:
-        text.FromLong64(r->GetFileSize64());
+        text.FromLong64(record.GetFileSize64());
         return text;
     case ColumnAttributes:
-        return r->FormatAttributes(false, -1);
+        return record.FormatAttributes(false, -1);
     case ColumnCreated:
-        return DFile::FormatNumericalDate(r->GetDateCreated());
+        return DFile::FormatNumericalDate(record.GetDateCreated());
     case ColumnAccessed:
-        return DFile::FormatNumericalDate(r->GetDateLastAccessed());
+        return DFile::FormatNumericalDate(record.GetDateLastAccessed());
     case ColumnWritten:
-        return DFile::FormatNumericalDate(r->GetDateWritten());
+        return DFile::FormatNumericalDate(record.GetDateWritten());
     default:
         return text;
     }
+}
+
+DName DFileLoad::DriveText(DFile const& record)
+{
+    DName text;
+    if (record[0])
+        text += record[0];
+    text += ":\\";
+    return text;
+}
+
+bool DFileLoad::DrawFile(DFile const& record, unsigned row) const
+{
+    if (!list_)
+        return false;
+    unsigned const shown = ShownColumns();
+    DName const& path = record.GetFullPath();
+    unsigned cell = 0;
+    for (unsigned column = ColumnName; column <= ColumnWritten; column <<= 1) {
+        if (!(shown & column))
+            continue;
+        switch (column) {
+        case ColumnName:
+            if (!list_->SetImage(record.GetFileName(), path.Name(), row, cell))
+                return false;
+            break;
+        case ColumnDrive:
+            list_->SetText(DriveText(record), row, cell);
+            break;
+        case ColumnPath:
+            // The icon goes with the first cell of the row.
+            if (cell == 0 ? !list_->SetImage(path, nullptr, row, cell)
+                          : !list_->SetText(path, row, cell))
+                return false;
+            break;
+        case ColumnSize:
+            list_->SetInt(record.GetFileSize(), row, cell);
+            break;
+        default:
+            list_->SetText(CellText(record, column), row, cell);
+            break;
+        }
+        ++cell;
+    }
+    return true;
+}
+
+bool DFileLoad::DrawAllFiles(int first, int last)
+{
+    if (!list_)
+        return false;
+    ResetList();
+    // Not past the end: beyond it a position stands for the head.
+    unsigned const end = last < 1 ? Size() : std::min(unsigned(last), Size());
+    HoldList(true);
+    for (unsigned pos = first < 1 ? 0 : unsigned(first); pos < end; ++pos) {
+        DFile const& record = *results_(pos);
+        ShowStatus(record.GetFullPath().Name());
+        DrawFile(record, pos);
+    }
+    HoldList(false);
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -880,13 +960,13 @@ bool DFileLoad::TakeEntry(DirectoryListingSpec const& work, bool subDirs,
     ShowRate();
     ++searched_;
     searchedSize_ += found_.GetFileSize64();
-    ShowProgress();
+    progress_.Show(searched_);
     if (IsFileSpec(work, found_)) {
         if (!countOnly_ && !AppendResult(found_))
             return false;
         CountMatch(found_);
     }
-    DrawNewRows();
+    DrawNewRows(false);
     if (!found_.isDir())
         return true;
     ++folders_;
@@ -934,7 +1014,7 @@ bool DFileLoad::LoadAllDirListings(DirectoryListingSpec const& spec,
              !PhraseSearch::Prepare(work.containing, work.containingMode, phrases_);
 
     walk_.store(Running);
-    BeginProgress();
+    progress_.Begin(bar_);
     ResetList();
     if (statistics_) {
         std::fill(attributeCounts_, attributeCounts_ + AttributeTotals, 0u);
@@ -970,8 +1050,8 @@ bool DFileLoad::LoadAllDirListings(DirectoryListingSpec const& spec,
     }
 
     if (!isStopping())
-        DrawNewRows();
-    EndProgress();
+        DrawNewRows(true);
+    progress_.End();
     phrases_.Destroy();
     walk_.store(Idle);
     if (!failed)
@@ -1205,52 +1285,68 @@ unsigned long long const& DFileLoad::GetTotalSearchReadOnlySize() const { return
 // ---------------------------------------------------------------------------
 // The controls. Each is optional: the walk is complete without them.
 
-void DFileLoad::ShowStatus(char const* /*text*/) const
+void DFileLoad::ShowStatus(char const* text) const
 {
     if (!status_)
         return;
+    status_->SetText(text);
+    if (status_->GetWnd())
+        UpdateWindow(status_->GetWnd());
 }
 
+// The share of matches among the entries met so far.
 void DFileLoad::ShowRate() const
 {
     if (!rate_)
         return;
-}
-
-void DFileLoad::BeginProgress()
-{
-    if (!bar_)
-        return;
-}
-
-void DFileLoad::ShowProgress()
-{
-    if (!bar_)
-        return;
-}
-
-void DFileLoad::EndProgress()
-{
-    if (!bar_)
-        return;
+    char text[32];
+    std::snprintf(text, sizeof text, "%02.02f%%",
+                  searched_ ? matches_ * 100.0 / searched_ : 0.0);
+    rate_->Set(text);
+    if (HWND const window = rate_->GetIdHandle())
+        UpdateWindow(window);
 }
 
 void DFileLoad::ResetList()
 {
+    drawn_ = 0;
+    batchDue_ = true;
     if (!list_)
         return;
+    list_->Reset();
+    list_->CreateIcons();
 }
 
-void DFileLoad::DrawNewRows()
+// Rows and positions stay one to one: the list is emptied with the walk's
+// start, so every result, also one from before the walk, is drawn at its
+// own position.
+void DFileLoad::DrawNewRows(bool now)
 {
-    if (!list_)
+    unsigned const n = Size();
+    if (!list_ || drawn_ >= n)
         return;
+    DWORD const tick = GetTickCount();
+    if (!now && !batchDue_ && tick - lastBatch_ < RowInterval)
+        return;
+    batchDue_ = false;
+    lastBatch_ = tick;
+    HoldList(true);
+    for (; drawn_ < n && !isStopping(); ++drawn_)
+        DrawFile(*results_(drawn_), drawn_);
+    HoldList(false);
 }
 
-void DFileLoad::DrawRow(unsigned /*pos*/)
+// Redraw switched off, rather than a window region: the list view then
+// also skips its own bookkeeping of scroll bars and layout for every row.
+void DFileLoad::HoldList(bool hold) const
 {
-    if (!list_)
+    HWND const window = list_ ? list_->GetIdHandle() : nullptr;
+    if (!window)
         return;
+    SendMessageA(window, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
+    if (!hold)
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // ---------------------------------------------------------------------------
@@ -1435,3 +1531,97 @@ void DFileLoad::SetDBFIncludeFiles() { ChangeFlag(dirFlags_, DirIncludeFiles, tr
 void DFileLoad::SetDBFNoIncludeFiles() { ChangeFlag(dirFlags_, DirIncludeFiles, false); }
 void DFileLoad::SetDBFEditBox() { ChangeFlag(dirFlags_, DirEditBox, true); }
 void DFileLoad::SetDBFNoEditBox() { ChangeFlag(dirFlags_, DirEditBox, false); }
+
+bool DFileLoad::BrowseForFile(char const* filter)
+{
+    if (filter)
+        SetBrowseFilter(filter);
+    ChangeDir(browseDir_);
+    ResetBrowse();
+
+    // A filter cut at its longest may have lost its closing NULs.
+    std::string filters(browseFilter_.Name(), browseFilter_.Size());
+    filters.append(2, '\0');
+    // Two NULs past the dialog's part of the buffer end the last name for sure.
+    char chosen[ChosenBuffer + 2] = {};
+    char title[TitleBuffer] = {};
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.hInstance = GetModuleHandleA(nullptr);
+    dialog.lpstrFilter = browseFilter_.isEmpty() ? BuiltInFilter : filters.c_str();
+    dialog.nFilterIndex = filterIndex_;
+    dialog.lpstrFile = chosen;
+    dialog.nMaxFile = ChosenBuffer;
+    dialog.lpstrFileTitle = title;
+    dialog.nMaxFileTitle = TitleBuffer;
+    dialog.lpstrInitialDir = browseDir_.isEmpty() ? nullptr : browseDir_.Name();
+    dialog.lpstrTitle = browseTitle_.isEmpty() ? "File Explorer" : browseTitle_.Name();
+    dialog.Flags = fileFlags_;
+    dialog.lpstrDefExt = "BMP";
+    if (!ShellDialogs::ShowOpenFile(std::addressof(dialog)))
+        return false;
+    filterIndex_ = dialog.nFilterIndex;
+    folderBrowsed_ = false;
+
+    // The Explorer style ends each name with a NUL and the list with a second
+    // one; the old style parts several names with blanks. One name alone is
+    // a full path, whatever blanks it holds.
+    bool const explorer = (fileFlags_ & FlagExplorer) != 0;
+    bool const blanks = !explorer && (fileFlags_ & FlagMultiSelect);
+    for (char const* p = chosen; *p;) {
+        unsigned n = 0;
+        while (p[n] && !(blanks && p[n] == ' '))
+            ++n;
+        if (n) {
+            DName name;
+            name.Namen(p, n);
+            chosen_.InsertRight(name);
+        }
+        p += n;
+        if (*p == ' ' || (explorer && !*p))
+            ++p;
+    }
+
+    if (chosen_.Size() == 1) {
+        DName folder(chosen_[0]);
+        DName name;
+        if (folder.RemFilename(name)) {
+            browseDir_ = folder;
+            chosen_[0] = name;
+        } else {
+            browseDir_ = GetDir();
+        }
+    } else if (chosen_.Size() > 1) {
+        browseDir_ = chosen_[0];
+        chosen_.DelPos(0);
+    } else {
+        browseDir_ = GetDir();
+    }
+    return true;
+}
+
+bool DFileLoad::BrowseForDir(HWND owner)
+{
+    ResetBrowse();
+    char display[MAX_PATH] = {};
+    BROWSEINFOA browser = {};
+    browser.hwndOwner = owner ? owner : GetActiveWindow();
+    browser.pszDisplayName = display;
+    browser.lpszTitle = browseTitle_.isEmpty() ? "Browse for Directory" : browseTitle_.Name();
+    browser.ulFlags = dirFlags_;
+    // The browser is made of shell objects, which want the component library.
+    HRESULT const components = CoInitialize(nullptr);
+    LPITEMIDLIST const item = ShellDialogs::ShowBrowseFolder(std::addressof(browser));
+    char path[MAX_PATH] = {};
+    bool const chosen = item && SHGetPathFromIDListA(item, path) && path[0];
+    if (item)
+        CoTaskMemFree(item);
+    if (SUCCEEDED(components))
+        CoUninitialize();
+    // An item outside the file system has no path to hand on.
+    if (!chosen || !chosen_.InsertRight(DName(path)))
+        return false;
+    folderBrowsed_ = true;
+    return true;
+}

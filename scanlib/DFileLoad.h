@@ -20,6 +20,7 @@
 #include "DName.h"
 #include "DirectoryListingSpec.h"
 #include "ScanlibApi.h"
+#include "WalkProgress.h"
 
 class DListControl;
 class DProgressBar;
@@ -126,6 +127,12 @@ public:
     // Positions low to high by full path.
     bool SortRecursive(unsigned low, unsigned high);
     DName GetColumn(unsigned pos, unsigned column) const;
+    // One record into one row of the list of SetupControls, a cell per
+    // shown column; false without a list or when the icon cell fails.
+    bool DrawFile(DFile const& record, unsigned row) const;
+    // The list emptied and positions first to last - 1 drawn anew; first
+    // below 1 is the head, last below 1 the end.
+    bool DrawAllFiles(int first, int last);
 
     // ---- Matching (the content test runs only inside a walk)
     bool IsFileSpec(DirectoryListingSpec const& spec, DFile const& entry) const;
@@ -258,6 +265,11 @@ public:
     void SetDBFNoIncludeFiles();
     void SetDBFEditBox();
     void SetDBFNoEditBox();
+    // The platform's file-open dialog; filter, when given, replaces the
+    // browse filter. True when something was chosen.
+    bool BrowseForFile(char const* filter = nullptr);
+    // The platform's folder browser, owned by owner or the active window.
+    bool BrowseForDir(HWND owner = nullptr);
 
 private:
     enum WalkState
@@ -297,17 +309,19 @@ private:
     // The controls, one call per role and moment
     void ShowStatus(char const* text) const;
     void ShowRate() const;
-    void BeginProgress();
-    void ShowProgress();
-    void EndProgress();
     void ResetList();
-    void DrawNewRows();
-    void DrawRow(unsigned pos);
+    // The results not yet in the list, in one batch; unless now, at most
+    // one batch in an interval.
+    void DrawNewRows(bool now);
+    // Keeps the list from painting while rows go in, and repaints it after.
+    void HoldList(bool hold) const;
 
     // The list
     void Changed();
     void MeasureColumns();
     unsigned ShownColumns() const;
+    static DName CellText(DFile const& record, unsigned column);
+    static DName DriveText(DFile const& record);
     bool Arrange(unsigned from, unsigned n, unsigned column, bool descending,
                  bool foldersFirst);
     static unsigned long long Hash(DFile const& record);
@@ -337,6 +351,11 @@ private:
     DText* rate_;
     DStatusWnd* status_;
     DListControl* list_;
+    WalkProgress progress_;
+    // Results drawn into the list since it was last emptied.
+    unsigned drawn_;
+    DWORD lastBatch_;
+    bool batchDue_;
 
     bool folderBrowsed_;
     unsigned fileFlags_;

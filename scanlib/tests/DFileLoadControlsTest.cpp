@@ -1,0 +1,176 @@
+// A walk with its controls attached: the status line, the rate text, the
+// progress bar and the rows it leaves, run on the window thread and on a
+// worker, stopped, and with icons shared between rows.
+#include "DFileLoad.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ControlPanel.h"
+#include "DWorkerThread.h"
+#include "WalkProgress.h"
+#include "WalkTree.h"
+
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class WalkControls : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(tree_.isMade());
+        for (char const* name : {"a.txt", "b.txt", "c.dat"})
+            ASSERT_TRUE(tree_.File(name, "text"));
+        ASSERT_TRUE(tree_.Folder("sub"));
+        ASSERT_TRUE(tree_.File("sub\\d.txt", "more text"));
+        // The application sets the range from a count walk without controls.
+        ASSERT_EQ(5u, load_.GetTotalDirListings(tree_.Spec(), true));
+        panel_.bar.SetRange(5);
+        panel_.list.SetupReportStyle(DFileLoad::ColumnName | DFileLoad::ColumnPath);
+        panel_.Attach(load_);
+    }
+
+    // Every result has its row, at its own position.
+    void ExpectRowsOfResults(unsigned rows) const
+    {
+        ASSERT_EQ(rows, panel_.Rows());
+        for (unsigned i = 0; i < rows; ++i) {
+            EXPECT_EQ(load_[i].GetFileName().Name(), panel_.Cell(i, 0));
+            EXPECT_EQ(load_[i].GetFullPath().Name(), panel_.Cell(i, 1));
+        }
+    }
+
+    WalkTree tree_;
+    DFileLoad load_;
+    ControlPanel panel_;
+};
+
+TEST_F(WalkControls, StatusRateProgressAndRowsOfAWholeWalk)
+{
+    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Spec(), true));
+
+    // Each folder as it is listed, then a blank for a walk that ran to its end.
+    EXPECT_EQ((Texts{tree_.Dir(), tree_.Path("sub"), " "}), panel_.statusTexts);
+    // The share of matches before each entry: nothing met yet, then all.
+    EXPECT_EQ((Texts{"0.00%", "100.00%", "100.00%", "100.00%", "100.00%"}),
+              panel_.rateTexts);
+    // One step per entry, then back to the start.
+    EXPECT_EQ((std::vector<unsigned long>{1, 2, 3, 4, 5, 0}), panel_.positions);
+    EXPECT_EQ(0u, panel_.bar.GetPos());
+    ExpectRowsOfResults(5);
+}
+
+TEST_F(WalkControls, RowsOfResultsFromBeforeTheWalkKeepTheirPositions)
+{
+    load_.InsertRight(DFile(DName("C:\\earlier.txt"), 0x20, 1));
+    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Spec(), false));
+    ASSERT_EQ(5u, load_.Size());
+    EXPECT_EQ("C:\\earlier.txt", panel_.Cell(0, 1));
+    ExpectRowsOfResults(5);
+}
+
+// As the application runs it: the walk on a worker, the window thread
+// answering the messages the walk sends to its controls.
+unsigned long WalkOnWorker(void* argument)
+{
+    auto* const job = static_cast<std::pair<DFileLoad*, DirectoryListingSpec>*>(argument);
+    return job->first->LoadAllDirListings(job->second, true);
+}
+
+TEST_F(WalkControls, WalkOnAWorkerThread)
+{
+    std::pair<DFileLoad*, DirectoryListingSpec> job(&load_, tree_.Spec());
+    DWorkerThread worker;
+    ASSERT_TRUE(worker.Start(WalkOnWorker, &job));
+    ASSERT_TRUE(worker.Wait(60000, true));
+    EXPECT_EQ(1u, worker.GetExitCode());
+    EXPECT_EQ(" ", panel_.statusTexts.back());
+    EXPECT_EQ(0u, panel_.bar.GetPos());
+    ExpectRowsOfResults(5);
+}
+
+TEST_F(WalkControls, StopLeavesItsTextAndDrawsNoMoreRows)
+{
+    unsigned rowsAtStop = 0;
+    panel_.onStatus = [&](std::string const& text) {
+        if (text == tree_.Path("sub")) {
+            rowsAtStop = panel_.Rows();
+            load_.SetAbort();
+        }
+    };
+    EXPECT_FALSE(load_.LoadAllDirListings(tree_.Spec(), true));
+
+    EXPECT_EQ((Texts{tree_.Dir(), tree_.Path("sub"),
+                     "Please wait while cleaning up for abort...",
+                     "Stopped processing folders."}),
+              panel_.statusTexts);
+    // The results of the first folder stay; the first entry started a batch
+    // of rows, and none is drawn after the stop.
+    EXPECT_EQ(4u, load_.Size());
+    EXPECT_GE(rowsAtStop, 1u);
+    ExpectRowsOfResults(rowsAtStop);
+    EXPECT_EQ(0u, panel_.bar.GetPos());
+}
+
+TEST(WalkIcons, RowsOfOneTypeShareOneImage)
+{
+    WalkTree tree;
+    ASSERT_TRUE(tree.isMade());
+    ASSERT_TRUE(tree.Folder("folder"));
+    for (int i = 0; i < 12; ++i)
+        ASSERT_TRUE(tree.File("file" + std::to_string(i) + ".txt", "x"));
+    ControlPanel panel;
+    panel.list.SetupReportStyle(DFileLoad::ColumnName);
+    DFileLoad load;
+    panel.Attach(load);
+    ASSERT_TRUE(load.LoadAllDirListings(tree.Spec(), false));
+
+    ASSERT_EQ(13u, panel.Rows());
+    // One image for the text files and at most one more for the folder.
+    int textImage = -1;
+    for (unsigned i = 0; i < 13; ++i) {
+        if (load[i].isDir())
+            continue;
+        if (textImage < 0)
+            textImage = panel.ImageOf(i);
+        EXPECT_EQ(textImage, panel.ImageOf(i)) << i;
+    }
+    EXPECT_GE(panel.Images(), 1);
+    EXPECT_LE(panel.Images(), 2);
+}
+
+TEST(WalkPercentage, ShareOfTheRangeOverTheBar)
+{
+    ControlPanel panel;
+    panel.bar.SetRange(200);
+    WalkProgress progress;
+    progress.Begin(&panel.bar);
+    EXPECT_STREQ("", progress.Text());
+    progress.Show(50);
+    EXPECT_STREQ("25% ", progress.Text());
+    progress.Show(50);
+    // The position is set only when it moves.
+    EXPECT_EQ((std::vector<unsigned long>{50}), panel.positions);
+    progress.End();
+    EXPECT_STREQ("", progress.Text());
+    EXPECT_EQ(0u, panel.bar.GetPos());
+
+    // An empty range has no share to show.
+    panel.bar.SetRange(0);
+    progress.Begin(&panel.bar);
+    progress.Show(3);
+    EXPECT_STREQ("", progress.Text());
+    progress.End();
+
+    // Without a bar nothing is done.
+    progress.Begin(nullptr);
+    progress.Show(3);
+    progress.End();
+    EXPECT_EQ((std::vector<unsigned long>{50, 0, 3, 0}), panel.positions);
+}
+
+}  // namespace
