@@ -1,8 +1,12 @@
 #include "MainWindow.h"
 
+#include "DMsgBox.h"
 #include "DReg.h"
+#include "FileOper.h"
 #include "Resource.h"
 #include "ShellRun.h"
+
+static_assert(MainWindow::ResultsPage == PropResults::TabIndex, "the results page's own tab");
 
 namespace {
 
@@ -13,8 +17,15 @@ unsigned long const ToolBarSlots[] = {
     IDM_SMALLICONS, IDM_LIST, IDM_LARGEICONS, IDM_REPORT,
 };
 
-// The menu item of each display style, by style number.
+// The menu item and status text of each display style, by style number.
 unsigned const StyleCommands[] = {IDM_LARGEICONS, IDM_REPORT, IDM_SMALLICONS, IDM_LIST};
+char const* const StyleTexts[] = {
+    "Large icons will be used for display in results.",
+    "Report style will be used for display in results.",
+    "Small icons will be used for display in results.",
+    "List style will be used for display in results.",
+};
+unsigned long const StyleCount = sizeof StyleCommands / sizeof *StyleCommands;
 
 bool isFolder(DName const& path)
 {
@@ -46,6 +57,7 @@ MainWindow::MainWindow(DName const& commandLine)
       fileSizes(IDD_FILESIZES),
       statistics(IDD_STATISTICS),
       dates(IDD_DATES),
+      startButton(nullptr, IDC_STARTSEARCH),
       progress(nullptr, IDC_PROGRESS),
       status(nullptr, IDC_STATUS),
       extentsTaken(false),
@@ -64,6 +76,11 @@ MainWindow::MainWindow(DName const& commandLine)
     }
     statistics.links.resultList = &results.GetResults();
     results.links.progress = &progress;
+}
+
+MainWindow::~MainWindow()
+{
+    results.EndSearch();
 }
 
 DirectoryListingSpec& MainWindow::GetCriteria()
@@ -91,6 +108,11 @@ DName const& MainWindow::GetProgramPath() const
     return programPath;
 }
 
+PropResults& MainWindow::GetResultsPage()
+{
+    return results;
+}
+
 bool MainWindow::OnInit()
 {
     flags.Load();
@@ -99,6 +121,7 @@ bool MainWindow::OnInit()
     SetIcon(icon, false);
     CreateToolBar();
 
+    startButton.SetParent(window, IDC_STARTSEARCH);
     tips.SetParent(window);
     tips.Create(600, 7000, 0);
     tips.AddTip("Stop a search that is currently in progress", IDC_STOPSEARCH);
@@ -116,6 +139,7 @@ bool MainWindow::OnInit()
     for (unsigned i = 0; i < sheet.GetPageCount(); ++i)
         if (i != StatisticsPage)
             static_cast<PropPage*>(sheet.GetPage(i))->links.tabControl = &sheet.GetTabControl();
+    results.SetStartButton(&startButton);
     statistics.links.sheet = &sheet;
 
     // Every page makes its window and controls once; page 0 is the
@@ -155,7 +179,7 @@ void MainWindow::CheckMenus() const
 
 void MainWindow::CheckStyle() const
 {
-    for (unsigned style = 0; style < sizeof StyleCommands / sizeof *StyleCommands; ++style)
+    for (unsigned long style = 0; style < StyleCount; ++style)
         menu.SetState(style == results.GetStyle(), static_cast<int>(StyleCommands[style]));
 }
 
@@ -184,19 +208,108 @@ void MainWindow::ActivateAllPages()
 
 void MainWindow::ActOnCommandLine()
 {
-    // A stored results file or a profile given first is for the file
-    // commands to load; anything else makes the arguments a new search.
-    if (line.GetCount() < 2 || line.isLoadable())
+    if (line.GetCount() < 2)
         return;
+    if (line.isLoadable()) {
+        // A modal run shows the window only after its initialisation; the
+        // load is to be watched. A modeless one stays as its maker has it.
+        if (isModal())
+            ShowWindow(GetWnd(), SW_SHOW);
+        DName const first = line.GetWord(1);
+        bool const more = line.GetCount() > 2;
+        if (CommandLine::GetKind(first) == CommandLine::StoredResults) {
+            LoadStoredResults(first);
+            if (more)
+                status.SetText("Only one stored results file could be loaded.");
+        } else {
+            LoadProfile(first);
+            if (more)
+                status.SetText("Only one profile could be loaded.");
+        }
+        return;
+    }
     unsigned const seen = line.MakeSearch(criteria);
     ActivateAllPages();
     sheet.SetActivePage((seen & CommandLine::SeenFolders) ? FileNamesPage : ContainingPage);
     status.SetText(CommandLine::SearchText(seen));
 }
 
+bool MainWindow::LoadStoredResults(DName const& file)
+{
+    auto const unable = [this, &file]() {
+        DMsgBox(GetWnd()).ErrorFile("Could not open stored results or it was invalid ", file,
+                                    "Invalid Results");
+        status.SetText("Was unable to load stored results.");
+        return false;
+    };
+    FileOper f;
+    if (CommandLine::GetKind(file) != CommandLine::StoredResults
+        || !f.Open(file.Name(), false, false))
+        return unable();
+    status.SetText("Loading results...");
+    // The file may have changed since it was recognised.
+    if (static_cast<unsigned long>(f.Qread()) != CommandLine::StoredResultsMagic) {
+        status.SetText("The file was not a valid stored file.");
+        return false;
+    }
+    status.SetText("Loading results, please wait...");
+    // A damaged body is not passed off as restored; the records before
+    // the damage stay listed.
+    if (!results.Restore(f))
+        return unable();
+    sheet.SetActivePage(ResultsPage);
+    status.SetText("Results restored from file.");
+    return true;
+}
+
+bool MainWindow::LoadProfile(DName const& file)
+{
+    FileOper f;
+    if (CommandLine::GetKind(file) != CommandLine::Profile
+        || !f.Open(file.Name(), false, false)) {
+        DMsgBox(GetWnd()).ErrorFile("Could not open profile or it was invalid ", file,
+                                    "Invalid Profile");
+        status.SetText("Was unable to load specified profile.");
+        return false;
+    }
+    bool const read = static_cast<unsigned long>(f.Qread()) == CommandLine::ProfileMagic
+                      && criteria.Read(f);
+    status.SetText(read ? "Profile was loaded successfully." : "Could not read profile.");
+    // Every page shows the criteria as far as they were read.
+    ActivateAllPages();
+    sheet.SetActivePage(FileNamesPage);
+    return read;
+}
+
+void MainWindow::StartSearch()
+{
+    sheet.SetActivePage(ResultsPage);
+    results.StartSearch();
+}
+
+void MainWindow::SetDisplayStyle(unsigned long style)
+{
+    results.SetStyle(style);
+    sheet.SetActivePage(ResultsPage);
+    CheckStyle();
+    status.SetText(StyleTexts[style]);
+}
+
 bool MainWindow::OnCommand(unsigned id, unsigned, HWND)
 {
+    for (unsigned long style = 0; style < StyleCount; ++style) {
+        if (id == StyleCommands[style]) {
+            SetDisplayStyle(style);
+            return true;
+        }
+    }
     switch (id) {
+    case IDC_STARTSEARCH:
+        StartSearch();
+        return true;
+    case IDC_STOPSEARCH:
+        results.StopSearch();
+        return true;
     case IDM_NEWWINDOW:
         NewWindow();
         return true;
@@ -248,6 +361,9 @@ bool MainWindow::OnCancel()
 
 void MainWindow::Close()
 {
+    // The worker writes to this window's controls and reads its criteria:
+    // it must be gone before they are.
+    results.EndSearch();
     EndDialog(IDCANCEL);
 }
 

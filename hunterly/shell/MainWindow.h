@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "DButton.h"
 #include "DDialog.h"
 #include "DMenu.h"
 #include "DProgressBar.h"
@@ -36,15 +37,22 @@ public:
 
     // The whole command line, the program's own path first.
     explicit MainWindow(DName const& commandLine);
+    // A search still running uses what the window owns: it ends first.
+    ~MainWindow() override;
 
     DirectoryListingSpec& GetCriteria();
     SharedFlags& GetFlags();
     DPropertySheet& GetSheet();
     DStatusWnd& GetStatus();
     DName const& GetProgramPath() const;
+    PropResults& GetResultsPage();
 
-    // Stops what runs and ends the window's run.
+    // Stops what runs, waits for it to end and ends the window's run.
     void Close();
+    // Load by name, with the status texts and error boxes of the commands.
+    // True when the file was read whole.
+    bool LoadStoredResults(DName const& file);
+    bool LoadProfile(DName const& file);
 
 protected:
     bool OnInit() override;
@@ -66,6 +74,8 @@ private:
     void PlaceBars();
     void ActivateAllPages();
     void ActOnCommandLine();
+    void StartSearch();
+    void SetDisplayStyle(unsigned long style);
     void Help() const;
     void NewWindow() const;
     void FlipRemember();
@@ -82,6 +92,7 @@ private:
     PropPage statistics;
     PropPage dates;
     DToolBar toolbar;
+    DButton startButton;
     DToolTip tips;
     DMenu menu;
     DProgressBar progress;

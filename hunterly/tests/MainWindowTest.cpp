@@ -2,44 +2,16 @@
 // and without settings and arguments, its menu, toolbar and layout, the
 // keys it swallows, help and a new window through the shell seam, resizing
 // and the settings it writes when it closes.
-#include <gtest/gtest.h>
-
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "DReg.h"
 #include "DTabControl.h"
-#include "MainWindow.h"
-#include "Resource.h"
-#include "ShellRun.h"
+#include "MainWindowFixture.h"
 #include "TempFolder.h"
 
 #include <commctrl.h>
 
 namespace {
-
-char const* const Program = "C:\\hunterly\\hunterly.exe";
-
-struct Opened
-{
-    std::string file;
-    std::string folder;
-};
-std::vector<Opened> opened;
-
-bool RecordOpen(char const* file, char const* folder)
-{
-    opened.push_back({file, folder ? folder : ""});
-    return true;
-}
-
-std::string Text(HWND window)
-{
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
 
 RECT ClientPlace(HWND window)
 {
@@ -49,78 +21,8 @@ RECT ClientPlace(HWND window)
     return r;
 }
 
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public MainWindowFixture
 {
-protected:
-    static void SetUpTestSuite() { DDialog::EnableControls(); }
-
-    void SetUp() override
-    {
-        RegDeleteTreeA(HKEY_CURRENT_USER, SharedFlags::Key);
-        opened.clear();
-        before = ShellRun::SetOpen(RecordOpen);
-    }
-
-    void TearDown() override
-    {
-        window.reset();
-        ShellRun::SetOpen(before);
-        RegDeleteTreeA(HKEY_CURRENT_USER, SharedFlags::Key);
-    }
-
-    // The main window for a command line of the program and arguments,
-    // made as the program makes it but hidden.
-    MainWindow& Start(std::vector<std::string> const& arguments = {})
-    {
-        std::string line = std::string("\"") + Program + "\"";
-        for (std::string const& argument : arguments)
-            line += " \"" + argument + "\"";
-        window.reset(new MainWindow(line.c_str()));
-        EXPECT_TRUE(window->Create());
-        return *window;
-    }
-
-    HWND Item(int id) const { return GetDlgItem(window->GetWnd(), id); }
-    std::string Status() const { return Text(Item(IDC_STATUS)); }
-    int Shown() const { return window->GetSheet().GetActiveIndex(); }
-    HMENU Menu() const { return GetMenu(window->GetWnd()); }
-    bool Checked(unsigned id) const
-    {
-        return GetMenuState(Menu(), id, MF_BYCOMMAND) & MF_CHECKED;
-    }
-    void Command(unsigned id) const { SendMessageA(window->GetWnd(), WM_COMMAND, id, 0); }
-    bool Key(WPARAM key) const
-    {
-        MSG msg = {};
-        msg.hwnd = Item(IDC_STARTSEARCH);
-        msg.message = WM_KEYDOWN;
-        msg.wParam = key;
-        return DDialog::FilterMessage(msg);
-    }
-
-    static void Put(char const* key, char const* name, unsigned long value)
-    {
-        DReg reg;
-        ASSERT_TRUE(reg.Create(HKEY_CURRENT_USER, key));
-        ASSERT_TRUE(reg.SetDwordValue(name, value));
-    }
-
-    static void PutFolder(std::string const& folder)
-    {
-        DReg reg;
-        ASSERT_TRUE(reg.Create(HKEY_CURRENT_USER, SharedFlags::Key));
-        ASSERT_TRUE(reg.SetValue("Folder", folder.c_str(), REG_SZ));
-    }
-
-    static unsigned long Stored(char const* key, char const* name)
-    {
-        DReg reg(HKEY_CURRENT_USER, key);
-        EXPECT_TRUE(reg.LoadKeyValue(name)) << name;
-        return reg.LoadKeyDword(name);
-    }
-
-    std::unique_ptr<MainWindow> window;
-    ShellRun::OpenFunction before = nullptr;
 };
 
 TEST_F(MainWindowTest, FirstStartWithoutSettings)
@@ -514,13 +416,8 @@ TEST_F(MainWindowTest, ArgumentsBecomeANewSearch)
     EXPECT_EQ("File(s) have been detected and mandated as a new search.", Status());
     EXPECT_EQ(MainWindow::ContainingPage, Shown());
 
-    // Stored results and profiles are not search criteria.
-    ASSERT_TRUE(TempFolder::Put(temp.Path("a.hur"), std::string("\x12\x90\x18\x23", 4)));
-    ASSERT_TRUE(TempFolder::Put(temp.Path("b.hup"), std::string("\x17\x82\x02\x91", 4)));
-    MainWindow& loading = Start({temp.Path("a.hur"), temp.Path("b.hup")});
-    EXPECT_TRUE(loading.GetCriteria().isEmpty());
-
     // A profile beside a plain file is a file of a new search.
+    ASSERT_TRUE(TempFolder::Put(temp.Path("b.hup"), std::string("\x17\x82\x02\x91", 4)));
     MainWindow& mixed = Start({temp.Path("b.hup"), temp.Path("notes.txt")});
     EXPECT_EQ(2u, mixed.GetCriteria().names.Size());
     EXPECT_EQ("File(s) have been detected and mandated as a new search.", Status());

@@ -1,0 +1,162 @@
+// A stored results file or a profile given first on the command line is
+// loaded at start: what is loaded, where the window ends, and the boxes and
+// texts of damaged files.
+#include <string>
+#include <vector>
+
+#include "FileOper.h"
+#include "MainWindowFixture.h"
+#include "TempFolder.h"
+
+#include <commctrl.h>
+
+namespace {
+
+class StartupLoadTest : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        ASSERT_TRUE(temp.isMade());
+        ASSERT_TRUE(TempFolder::Put(temp.Path("one.txt"), "one"));
+        ASSERT_TRUE(TempFolder::Put(temp.Path("two.txt"), "second"));
+        stored = temp.Path("found.hur");
+        profile = temp.Path("search.hup");
+        ASSERT_TRUE(WriteStored(stored));
+        ASSERT_TRUE(WriteProfile(profile));
+    }
+
+    // A stored list of the two files.
+    bool WriteStored(std::string const& path) const
+    {
+        DFileLoad list;
+        list.InsertRight(DFile(DName(temp.Path("one.txt").c_str())));
+        list.InsertRight(DFile(DName(temp.Path("two.txt").c_str())));
+        unsigned long const magic = CommandLine::StoredResultsMagic;
+        FileOper f;
+        return f.Create(path.c_str()) && f.Write(&magic, 4) && list.Write(f);
+    }
+
+    // Criteria for "*.txt" below the folder.
+    bool WriteProfile(std::string const& path) const
+    {
+        DirectoryListingSpec const criteria(DName("*.txt"), DName(temp.Dir().c_str()));
+        unsigned long const magic = CommandLine::ProfileMagic;
+        FileOper f;
+        return f.Create(path.c_str()) && f.Write(&magic, 4) && criteria.Write(f);
+    }
+
+    // The file cut to its first bytes.
+    std::string Cut(std::string const& path, size_t keep, char const* name) const
+    {
+        std::string const cut = temp.Path(name);
+        EXPECT_TRUE(TempFolder::Put(cut, TempFolder::Get(path).substr(0, keep)));
+        return cut;
+    }
+
+    DFileLoad& Results() const { return window->GetResultsPage().GetResults(); }
+
+    TempFolder temp;
+    std::string stored;
+    std::string profile;
+};
+
+TEST_F(StartupLoadTest, StoredResultsAreRestoredOntoTheResultsPage)
+{
+    MainWindow& main = Start({stored});
+    EXPECT_EQ("Results restored from file.", Status());
+    EXPECT_EQ(MainWindow::ResultsPage, Shown());
+    EXPECT_TRUE(boxes.empty());
+    ASSERT_EQ(2u, Results().Size());
+    EXPECT_STREQ(temp.Path("one.txt").c_str(), Results()[0].GetFullPath().Name());
+    EXPECT_STREQ(temp.Path("two.txt").c_str(), Results()[1].GetFullPath().Name());
+    EXPECT_EQ(6ull, Results()[1].GetFileSize64());
+    // Loading results is not a search.
+    EXPECT_TRUE(main.GetCriteria().isEmpty());
+
+    // Each entry is a row of the list.
+    HWND const list = GetDlgItem(main.GetResultsPage().GetWnd(), IDC_RESULTLIST);
+    ASSERT_EQ(2, ListView_GetItemCount(list));
+    char name[MAX_PATH] = "";
+    ListView_GetItemText(list, 1, 0, name, sizeof name);
+    EXPECT_STREQ("two.txt", name);
+}
+
+TEST_F(StartupLoadTest, OnlyTheFirstLoadableFileIsLoaded)
+{
+    MainWindow& main = Start({stored, profile});
+    EXPECT_EQ("Only one stored results file could be loaded.", Status());
+    EXPECT_EQ(2u, Results().Size());
+    EXPECT_TRUE(main.GetCriteria().isEmpty());
+
+    MainWindow& other = Start({profile, stored});
+    EXPECT_EQ("Only one profile could be loaded.", Status());
+    EXPECT_EQ(1u, other.GetCriteria().folders.Size());
+    EXPECT_TRUE(Results().isEmpty());
+}
+
+TEST_F(StartupLoadTest, ProfileBecomesTheCriteriaOfEveryPage)
+{
+    // Shown at start by the stored settings, left for the file names.
+    Put(SharedFlags::Key, "Active", MainWindow::ContainingPage);
+    MainWindow& main = Start({profile});
+    EXPECT_EQ("Profile was loaded successfully.", Status());
+    EXPECT_EQ(MainWindow::FileNamesPage, Shown());
+    DirectoryListingSpec const& criteria = main.GetCriteria();
+    ASSERT_EQ(1u, criteria.folders.Size());
+    EXPECT_STREQ(temp.Dir().c_str(), criteria.folders[0].Name());
+    ASSERT_EQ(1u, criteria.names.Size());
+    EXPECT_STREQ("*.txt", criteria.names[0].Name());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(StartupLoadTest, DamagedStoredResultsAreReportedNotRestored)
+{
+    size_t const whole = TempFolder::Get(stored).size();
+    // The magic alone, the count without its records, a record cut short.
+    char const* const names[] = {"magic.hur", "count.hur", "short.hur"};
+    size_t const keeps[] = {4, 8, whole - 1};
+    for (unsigned i = 0; i < 3; ++i) {
+        boxes.clear();
+        std::string const damaged = Cut(stored, keeps[i], names[i]);
+        Start({damaged});
+        EXPECT_EQ("Was unable to load stored results.", Status()) << names[i];
+        ASSERT_EQ(1u, boxes.size()) << names[i];
+        EXPECT_EQ("Invalid Results", boxes[0].caption);
+        EXPECT_EQ("Could not open stored results or it was invalid \"" + damaged + "\".",
+                  boxes[0].text);
+        EXPECT_NE(MainWindow::ResultsPage, Shown()) << names[i];
+        // The records before the damage, at most.
+        EXPECT_GT(2u, Results().Size()) << names[i];
+    }
+}
+
+TEST_F(StartupLoadTest, DamagedProfileIsReportedOnTheStatusLine)
+{
+    size_t const whole = TempFolder::Get(profile).size();
+    Start({Cut(profile, whole - 1, "short.hup")});
+    EXPECT_EQ("Could not read profile.", Status());
+    EXPECT_EQ(MainWindow::FileNamesPage, Shown());
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(StartupLoadTest, LoadingByNameChecksTheKind)
+{
+    // The same loads serve the file commands, which may be given anything.
+    MainWindow& main = Start();
+    EXPECT_FALSE(main.LoadStoredResults(DName(profile.c_str())));
+    EXPECT_EQ("Was unable to load stored results.", Status());
+    EXPECT_FALSE(main.LoadProfile(DName(stored.c_str())));
+    EXPECT_EQ("Was unable to load specified profile.", Status());
+    EXPECT_FALSE(main.LoadProfile(DName(temp.Path("missing.hup").c_str())));
+    ASSERT_EQ(3u, boxes.size());
+    EXPECT_EQ("Invalid Results", boxes[0].caption);
+    EXPECT_EQ("Invalid Profile", boxes[1].caption);
+    EXPECT_EQ("Could not open profile or it was invalid \"" + temp.Path("missing.hup") + "\".",
+              boxes[2].text);
+    EXPECT_TRUE(main.GetCriteria().isEmpty());
+    EXPECT_TRUE(Results().isEmpty());
+}
+
+}
