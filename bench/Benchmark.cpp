@@ -160,9 +160,9 @@ void Benchmark::Walks(TreeGenerator const& large, TreeGenerator const& small)
         double const t = Baselines::BareWalk(tree.Folder(), bareEntries);
         return bareEntries == tree.Entries() ? t : -1;
     };
-    auto engine = [&](DirectoryListingSpec const& spec, unsigned entries,
+    auto engine = [&](DirectoryListingSpec const& criteria, unsigned entries,
                       unsigned expectedMatches) {
-        double const t = EngineCases::Walk(spec, searched, matches);
+        double const t = EngineCases::Walk(criteria, searched, matches);
         if (t >= 0 && (searched != entries || matches != expectedMatches)) {
             report_.Info("walk met %u entries and %u matches, expected %u and %u",
                          searched, matches, entries, expectedMatches);
@@ -270,13 +270,13 @@ void Benchmark::Contents(TreeGenerator const& small)
     };
     double walkShare = -1;
     for (ContentCase const& c : cases) {
-        DirectoryListingSpec spec(DName("*.*"), DName(small.Folder().c_str()));
-        spec.containing = DName(c.text.c_str());
-        spec.containingMode = c.mode;
+        DirectoryListingSpec criteria(DName("*.*"), DName(small.Folder().c_str()));
+        criteria.containing = DName(c.text.c_str());
+        criteria.containingMode = c.mode;
         unsigned searched = 0, matches = 0;
         Sampler::Paired const r = sampler_.Pair(
             [&] {
-                double const t = EngineCases::Walk(spec, searched, matches);
+                double const t = EngineCases::Walk(criteria, searched, matches);
                 return searched == small.Entries() && matches == 0 ? t : -1;
             },
             readLoop);

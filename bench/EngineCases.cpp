@@ -20,13 +20,13 @@ unsigned const StoredMagic = 0x23189012;
 
 } // namespace
 
-double EngineCases::Walk(DirectoryListingSpec const& spec, unsigned& searched,
+double EngineCases::Walk(DirectoryListingSpec const& criteria, unsigned& searched,
                          unsigned& matches)
 {
     DFileLoad engine;
     DName const saved = engine.GetDir();
     Stopwatch clock;
-    bool const ok = engine.LoadAllDirListings(spec, true);
+    bool const ok = engine.LoadAllDirListings(criteria, true);
     double const t = clock.Seconds();
     engine.ChangeDir(saved);
     searched = engine.GetTotalSearched();
@@ -37,13 +37,13 @@ double EngineCases::Walk(DirectoryListingSpec const& spec, unsigned& searched,
 double EngineCases::Iterate(std::string const& root, unsigned& entries)
 {
     DFileLoad engine;
-    DirectoryListingSpec const spec(DName("*.*"), DName(root.c_str()));
+    DirectoryListingSpec const criteria(DName("*.*"), DName(root.c_str()));
     std::deque<DName> queue(1, DName(root.c_str()));
     entries = 0;
     DName const saved = engine.GetDir();
     Stopwatch clock;
     while (!queue.empty()) {
-        for (bool listed = engine.OpenDirListing(spec, queue.front(), 0); listed;
+        for (bool listed = engine.OpenDirListing(criteria, queue.front(), 0); listed;
              listed = engine.NextDirListing()) {
             ++entries;
             DFile const& entry = engine.GetFoundFile();

@@ -13,7 +13,7 @@ class EngineCases
 {
 public:
     // One LoadAllDirListings with sub-folders into an empty list.
-    static double Walk(DirectoryListingSpec const& spec, unsigned& searched,
+    static double Walk(DirectoryListingSpec const& criteria, unsigned& searched,
                        unsigned& matches);
 
     // The engine's directory iterator alone over the tree, breadth-first:

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "DFile.h"
+#include "DFileLoad.h"
 
 namespace {
 
@@ -67,20 +68,22 @@ void Fetch(DFile* const* records, unsigned i, unsigned n)
 }  // namespace
 
 ResultOrder::ResultOrder(unsigned column)
-    : column_(column), offset_(column & (Created | Accessed | Written)
-                                   ? DFile::LocalOffset()
-                                   : 0)
+    : column_(column),
+      offset_(column & (DFileLoad::ColumnCreated | DFileLoad::ColumnAccessed |
+                        DFileLoad::ColumnWritten)
+                  ? DFile::LocalOffset()
+                  : 0)
 {
 }
 
 bool ResultOrder::isNumber() const
 {
     switch (column_) {
-    case Size:
-    case Attributes:
-    case Created:
-    case Accessed:
-    case Written:
+    case DFileLoad::ColumnSize:
+    case DFileLoad::ColumnAttributes:
+    case DFileLoad::ColumnCreated:
+    case DFileLoad::ColumnAccessed:
+    case DFileLoad::ColumnWritten:
         return true;
     default:
         return false;
@@ -90,9 +93,9 @@ bool ResultOrder::isNumber() const
 unsigned long long ResultOrder::Number(DFile const& r) const
 {
     switch (column_) {
-    case Size:
+    case DFileLoad::ColumnSize:
         return r.GetFileSize64();
-    case Attributes: {
+    case DFileLoad::ColumnAttributes: {
         // The letters each stand at their own place or are a dash, which
         // sorts below every letter: set bits weigh from the left.
         DName const letters = r.FormatAttributes(false, -1);
@@ -101,9 +104,9 @@ unsigned long long ResultOrder::Number(DFile const& r) const
             key = key << 1 | (letters[i] != '-');
         return key;
     }
-    case Created:
+    case DFileLoad::ColumnCreated:
         return DFile::LocalSeconds(r.GetDateCreated(), offset_);
-    case Accessed:
+    case DFileLoad::ColumnAccessed:
         return DFile::LocalSeconds(r.GetDateLastAccessed(), offset_);
     default:
         return DFile::LocalSeconds(r.GetDateWritten(), offset_);
@@ -114,7 +117,7 @@ unsigned long long ResultOrder::Number(DFile const& r) const
 char const* ResultOrder::Text(DFile const& record) const
 {
     DName const& path = record.GetFullPath();
-    if (isNumber() || column_ == Drive || column_ == Path)
+    if (isNumber() || column_ == DFileLoad::ColumnDrive || column_ == DFileLoad::ColumnPath)
         return path.Name();
     return path.Name() + DFile::NameStart(path);
 }

@@ -16,19 +16,7 @@ class DFile;
 class ResultOrder
 {
 public:
-    // Column bits of the list view; any other value orders by name.
-    enum
-    {
-        Name = 0x1,
-        Drive = 0x2,
-        Path = 0x4,
-        Size = 0x8,
-        Attributes = 0x10,
-        Created = 0x20,
-        Accessed = 0x40,
-        Written = 0x80,
-    };
-
+    // column: a column bit of DFileLoad; any other value orders by name.
     explicit ResultOrder(unsigned column);
 
     // True when a comes after b.
