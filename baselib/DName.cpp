@@ -13,7 +13,7 @@ char const emptyText[] = "";
 
 bool isSep(char c) { return c == '\\' || c == '/'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c + 32) : c; }
+char lower(char c) { return DName::Lower(c); }
 char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
 // Decimal digits of v into out (at least 20 bytes); returns their count.
@@ -528,11 +528,6 @@ bool DName::operator>=(DName const& o) const
 int DName::CompareNoCase(char const* a, char const* b)
 {
     return compareNoCase(a, b);
-}
-
-char DName::Lower(char c)
-{
-    return lower(c);
 }
 
 // No backtracking: after a star the next pattern character is matched at its

@@ -108,8 +108,9 @@ public:
     // The ordering of the operators above on plain strings: ASCII letters
     // folded, bytes unsigned, up to the first NUL; negative, 0 or positive.
     static int CompareNoCase(char const* a, char const* b);
-    // The ASCII letter folding of the comparisons.
-    static char Lower(char c);
+    // The ASCII letter folding of the comparisons; inline, as sorts fold
+    // every byte they look at.
+    static char Lower(char c) { return c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c; }
     bool Comps(DName const& pattern) const;
 
     // Search

@@ -1,67 +1,190 @@
 #include "ResultOrder.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <new>
+#include <vector>
 
 #include "DFile.h"
 #include "DFileLoad.h"
 
 namespace {
 
-// Eight bytes of a text from its start, folded, as a number that orders as
-// the text does up to there; ended tells whether the text ended among them.
-unsigned long long Chunk(char const* text, bool& ended)
+// One record on its way through a sort: its number, or the next eight
+// bytes of its text, as the key.
+struct Item
 {
-    unsigned long long key = 0;
-    ended = false;
-    for (unsigned i = 0; i < 8; ++i) {
-        ended = ended || text[i] == '\0';
-        key = key << 8 |
-              (ended ? 0u : static_cast<unsigned char>(DName::Lower(text[i])));
-    }
-    return key;
-}
-
-// How many first bytes two texts have alike, at most limit.
-unsigned Common(char const* a, char const* b, unsigned limit)
-{
-    unsigned i = 0;
-    while (i < limit && a[i] && a[i] == b[i])
-        ++i;
-    return i;
-}
-
-unsigned Length(char const* text)
-{
-    unsigned n = 0;
-    while (text[n])
-        ++n;
-    return n;
-}
-
-struct TextLess
-{
-    unsigned common;
-    template <class Item>
-    bool operator()(Item const& a, Item const& b) const
-    {
-        if (a.key != b.key)
-            return a.key < b.key;
-        if (a.next != b.next)
-            return a.next < b.next;
-        return DName::CompareNoCase(a.text + common, b.text + common) < 0;
-    }
+    unsigned long long key;
+    char const* text;
+    DFile* record;
 };
 
-// Records lie all over the heap: the ones a few places ahead are fetched
-// while the current one is read.
-void Fetch(DFile* const* records, unsigned i, unsigned n)
+// Items whose texts agree, without regard to case, in their first depth
+// bytes; loaded tells that their keys already hold the eight that follow.
+struct Group
 {
-    if (i + 16 < n) {
-        char const* const r = reinterpret_cast<char const*>(records[i + 16]);
-        __builtin_prefetch(r);
-        __builtin_prefetch(r + 64);
+    unsigned first;
+    unsigned count;
+    unsigned depth;
+    bool loaded;
+};
+
+// Below this many items a group is sorted by comparing whole texts.
+unsigned const FewItems = 12;
+// Records and texts lie all over the heap once out of list order: loops
+// fetch the ones this far ahead while they read the current one.
+unsigned const Ahead = 12;
+
+// Eight bytes of a text, folded, as a number that orders as they do. Bytes
+// past the end count as zero, so the low byte is zero exactly when the
+// text ended among the eight.
+unsigned long long Chunk(char const* text)
+{
+    unsigned long long key = 0;
+    unsigned i = 0;
+    for (; i < 8 && text[i]; ++i)
+        key = key << 8 | static_cast<unsigned char>(DName::Lower(text[i]));
+    return i ? key << (8 * (8 - i)) : 0;
+}
+
+bool isEnded(unsigned long long chunk)
+{
+    return (chunk & 0xFF) == 0;
+}
+
+// Sorts by key through spare room for as many items: a digit of Bits bits
+// at a time from the lowest, leaving out the digits in which all keys
+// agree.
+template <unsigned Bits>
+void SortDigits(Item* items, Item* spare, unsigned n)
+{
+    unsigned const Values = 1u << Bits;
+    unsigned const Digits = (64 + Bits - 1) / Bits;
+    static_assert(Digits * Values * sizeof(unsigned) <= 64 * 1024, "counts fit the stack");
+    unsigned counts[Digits][Values] = {};
+    for (unsigned i = 0; i < n; ++i) {
+        unsigned long long const key = items[i].key;
+        for (unsigned d = 0; d < Digits; ++d)
+            ++counts[d][key >> (Bits * d) & (Values - 1)];
+    }
+    Item* from = items;
+    Item* to = spare;
+    for (unsigned d = 0; d < Digits; ++d) {
+        unsigned* const count = counts[d];
+        if (count[items[0].key >> (Bits * d) & (Values - 1)] == n)
+            continue;
+        unsigned place = 0;
+        for (unsigned v = 0; v < Values; ++v) {
+            unsigned const c = count[v];
+            count[v] = place;
+            place += c;
+        }
+        for (unsigned i = 0; i < n; ++i)
+            to[count[from[i].key >> (Bits * d) & (Values - 1)]++] = from[i];
+        std::swap(from, to);
+    }
+    if (from != items)
+        std::memcpy(items, from, n * sizeof(Item));
+}
+
+void SortKeys(Item* items, Item* spare, unsigned n)
+{
+    // Wide digits pay for their counting only over many items.
+    if (n >= 1u << 16)
+        SortDigits<11>(items, spare, n);
+    else if (n >= 64)
+        SortDigits<8>(items, spare, n);
+    else
+        std::sort(items, items + n, [](Item const& a, Item const& b) { return a.key < b.key; });
+}
+
+void LoadKeys(Item* items, unsigned n, unsigned depth)
+{
+    for (unsigned i = 0; i < n; ++i) {
+        if (i + Ahead < n)
+            __builtin_prefetch(items[i + Ahead].text + depth);
+        items[i].key = Chunk(items[i].text + depth);
+    }
+}
+
+bool isAlike(Item const* items, unsigned n)
+{
+    for (unsigned i = 1; i < n; ++i) {
+        if (items[i].key != items[0].key)
+            return false;
+    }
+    return true;
+}
+
+// Sorts a few items whose texts agree in their first depth bytes: the part
+// they all share is found first, so that the comparisons start after it.
+void SortFew(Item* items, unsigned n, unsigned depth)
+{
+    char const* const first = items[0].text + depth;
+    unsigned shared = ~0u;
+    for (unsigned i = 1; i < n && shared; ++i) {
+        char const* const text = items[i].text + depth;
+        unsigned k = 0;
+        while (k < shared && first[k] && DName::Lower(first[k]) == DName::Lower(text[k]))
+            ++k;
+        shared = k;
+    }
+    depth += shared == ~0u ? 0 : shared;
+    for (unsigned i = 1; i < n; ++i) {
+        Item const item = items[i];
+        unsigned j = i;
+        for (; j > 0 && DName::CompareNoCase(items[j - 1].text + depth, item.text + depth) > 0; --j)
+            items[j] = items[j - 1];
+        items[j] = item;
+    }
+}
+
+// Fetches the texts of the groups next in the work list, the last first,
+// while the current one is sorted.
+void FetchNext(Item const* items, std::vector<Group> const& work)
+{
+    unsigned fetched = 0;
+    for (std::size_t k = work.size(); k > 0 && fetched < Ahead; --k) {
+        Group const& g = work[k - 1];
+        for (unsigned i = 0; i < g.count && fetched < Ahead; ++i, ++fetched)
+            __builtin_prefetch(items[g.first + i].text + g.depth);
+    }
+}
+
+// Sorts the items of every group of the work list by their texts, in spare
+// room for as many. The work list stays outside the call stack: a long path
+// makes as many levels as it has eight-byte pieces.
+void SortTexts(Item* items, Item* spare, std::vector<Group>& work)
+{
+    while (!work.empty()) {
+        Group const g = work.back();
+        work.pop_back();
+        FetchNext(items, work);
+        Item* const group = items + g.first;
+        if (g.count <= FewItems) {
+            SortFew(group, g.count, g.depth);
+            continue;
+        }
+        // While every text of the group goes on alike, the next eight bytes
+        // are read at once: the texts are still at hand.
+        unsigned depth = g.depth;
+        if (!g.loaded)
+            LoadKeys(group, g.count, depth);
+        while (isAlike(group, g.count) && !isEnded(group[0].key)) {
+            depth += 8;
+            LoadKeys(group, g.count, depth);
+        }
+        SortKeys(group, spare, g.count);
+        // Items with equal keys go on with their next eight bytes; those
+        // whose texts ended among these are equal and done.
+        for (unsigned from = 0, to; from < g.count; from = to) {
+            to = from + 1;
+            while (to < g.count && group[to].key == group[from].key)
+                ++to;
+            if (to - from > 1 && !isEnded(group[from].key))
+                work.push_back({g.first + from, to - from, depth + 8, false});
+        }
     }
 }
 
@@ -133,80 +256,41 @@ bool ResultOrder::isAfter(DFile const& a, DFile const& b) const
     return DName::CompareNoCase(Text(a), Text(b)) > 0;
 }
 
-void ResultOrder::SortItems(Item* items, unsigned n)
-{
-    if (n < 2)
-        return;
-    unsigned common = Length(items[0].text);
-    for (unsigned i = 1; i < n && common; ++i) {
-        if (i + 16 < n)
-            __builtin_prefetch(items[i + 16].text);
-        common = Common(items[0].text, items[i].text, common);
-    }
-    for (unsigned i = 0; i < n; ++i) {
-        bool ended;
-        bool unused;
-        items[i].key = Chunk(items[i].text + common, ended);
-        items[i].next = ended ? 0 : Chunk(items[i].text + common + 8, unused);
-    }
-    std::sort(items, items + n, TextLess{common});
-}
-
-void ResultOrder::SortTexts(DFile** records, unsigned n, Item* items) const
-{
-    for (unsigned i = 0; i < n; ++i) {
-        Fetch(records, i, n);
-        items[i] = {0, 0, Text(*records[i]), records[i]};
-    }
-    SortItems(items, n);
-    for (unsigned i = 0; i < n; ++i)
-        records[i] = items[i].record;
-}
-
 bool ResultOrder::Sort(DFile** records, unsigned n) const
 {
-    if (!isNumber()) {
-        std::unique_ptr<Item[]> items(new (std::nothrow) Item[n ? n : 1]);
-        if (items)
-            SortTexts(records, n, items.get());
-        return items != nullptr;
-    }
-    // Numbers alone first, in a small array.
-    struct Keyed
-    {
-        unsigned long long key;
-        DFile* record;
-        bool operator<(Keyed const& o) const { return key < o.key; }
-    };
-    std::unique_ptr<Keyed[]> keyed(new (std::nothrow) Keyed[n ? n : 1]);
-    if (!keyed)
+    if (n < 2)
+        return true;
+    std::unique_ptr<Item[]> items(new (std::nothrow) Item[n]);
+    std::unique_ptr<Item[]> spare(new (std::nothrow) Item[n]);
+    if (!items || !spare)
         return false;
+    bool const number = isNumber();
     for (unsigned i = 0; i < n; ++i) {
-        Fetch(records, i, n);
-        keyed[i] = {Number(*records[i]), records[i]};
+        if (i + Ahead < n)
+            __builtin_prefetch(records[i + Ahead]);
+        char const* const text = Text(*records[i]);
+        items[i] = {number ? Number(*records[i]) : Chunk(text), text, records[i]};
     }
-    std::sort(keyed.get(), keyed.get() + n);
-    // Paths decide among equal numbers only.
-    auto runEnd = [&](unsigned from) {
-        unsigned to = from + 1;
-        while (to < n && keyed[to].key == keyed[from].key)
-            ++to;
-        return to;
-    };
-    unsigned longest = 1;
-    for (unsigned from = 0, to; from < n; from = to) {
-        to = runEnd(from);
-        longest = std::max(longest, to - from);
-    }
-    std::unique_ptr<Item[]> items(longest > 1 ? new (std::nothrow) Item[longest] : nullptr);
-    if (longest > 1 && !items)
+    try {
+        std::vector<Group> work;
+        if (!number) {
+            work.push_back({0, n, 0, true});
+        } else {
+            // Texts decide among equal numbers only.
+            SortKeys(items.get(), spare.get(), n);
+            for (unsigned from = 0, to; from < n; from = to) {
+                to = from + 1;
+                while (to < n && items[to].key == items[from].key)
+                    ++to;
+                if (to - from > 1)
+                    work.push_back({from, to - from, 0, false});
+            }
+        }
+        SortTexts(items.get(), spare.get(), work);
+    } catch (std::bad_alloc const&) {
         return false;
-    for (unsigned i = 0; i < n; ++i)
-        records[i] = keyed[i].record;
-    for (unsigned from = 0, to; from < n; from = to) {
-        to = runEnd(from);
-        if (to - from > 1)
-            SortTexts(records + from, to - from, items.get());
     }
+    for (unsigned i = 0; i < n; ++i)
+        records[i] = items[i].record;
     return true;
 }

@@ -3,12 +3,12 @@
 // has no second key). Texts compare without regard to case, sizes as 64-bit
 // numbers, attributes by their letters, dates in local time to the second.
 //
-// A sort takes each record's key once, so that dates are converted and
-// names found once per record rather than once per comparison. Numbers are
-// sorted alone first and paths compared only among equal numbers; texts
-// are compared by numbers made of their bytes past the part that all of
-// them share (the starting folder of a walk) before they are compared
-// whole.
+// A sort takes each record's key once, in list order, so that dates are
+// converted and names found once per record rather than once per
+// comparison, and the records are read where the walk left them, one after
+// the other. Numbers are sorted alone first and texts compared only among
+// equal numbers; texts are sorted eight bytes at a time, each group of
+// texts that agree so far being sorted again by its next eight bytes.
 #pragma once
 
 class DFile;
@@ -26,20 +26,9 @@ public:
     bool Sort(DFile** records, unsigned n) const;
 
 private:
-    struct Item
-    {
-        unsigned long long key;
-        unsigned long long next;    // text: the bytes that follow
-        char const* text;
-        DFile* record;
-    };
-
     bool isNumber() const;
     unsigned long long Number(DFile const& record) const;
     char const* Text(DFile const& record) const;
-    // Sorts by the texts, through items, room for n.
-    void SortTexts(DFile** records, unsigned n, Item* items) const;
-    static void SortItems(Item* items, unsigned n);
 
     unsigned column_;
     long long offset_;    // of local time, for the date columns
