@@ -809,12 +809,13 @@ bool DFileLoad::isDateSpec(DirectoryListingSpec const& spec,
 // Reads the file in buffers that overlap by the longest phrase, so that a
 // phrase across two buffers is met whole. The overlap is kept in memory
 // rather than read again. A file that cannot be opened or read, and a stop,
-// fail the test whatever the not-containing flag says.
+// fail the test whatever the not-containing flag says. A folder cannot be
+// opened as a file: it fails without the attempt.
 bool DFileLoad::isContentSpec(DirectoryListingSpec const& spec,
                               DFile const& entry) const
 {
     FileOper file;
-    if (!file.Open(entry.GetFullPath().Name(), false, false))
+    if (entry.isDir() || !file.Open(entry.GetFullPath().Name(), false, false))
         return false;
     unsigned longest = 0;
     for (DName const* p = phrases_.First(); p; p = p->next)

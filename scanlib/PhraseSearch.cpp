@@ -50,6 +50,13 @@ bool PhraseSearch::Prepare(DName const& text, unsigned char& mode,
     return phrases.InsertRight(text);
 }
 
+unsigned char PhraseSearch::Other(unsigned char c)
+{
+    if (c >= 'a' && c <= 'z')
+        return static_cast<unsigned char>(c - ('a' - 'A'));
+    return static_cast<unsigned char>(DName::Lower(static_cast<char>(c)));
+}
+
 bool PhraseSearch::isSame(char const* a, char const* b, unsigned n,
                           bool ignoreCase)
 {
@@ -62,6 +69,9 @@ bool PhraseSearch::isSame(char const* a, char const* b, unsigned n,
     return true;
 }
 
+// A Horspool scan: the byte under the phrase's last place tells how far the
+// phrase can move on, so most bytes of a buffer are never looked at. With
+// capitals ignored both cases of a letter move alike.
 bool PhraseSearch::isIn(char const* buffer, unsigned n, DName const& phrase,
                         bool ignoreCase)
 {
@@ -70,30 +80,26 @@ bool PhraseSearch::isIn(char const* buffer, unsigned n, DName const& phrase,
         return n > 0;
     if (m > n)
         return false;
-    char const* const p = &phrase;
-    char const* const last = buffer + (n - m);
-    // The first byte is found with memchr, in both cases when they differ;
-    // only there is the rest compared.
-    char const first = DName::Lower(p[0]);
-    char const other = ignoreCase && first >= 'a' && first <= 'z'
-                           ? char(first - ('a' - 'A'))
-                           : p[0];
-    char const one = ignoreCase ? first : p[0];
-    auto next = [last](char const* from, char c) {
-        return from > last ? nullptr
-                           : static_cast<char const*>(std::memchr(
-                                 from, c, size_t(last - from) + 1));
-    };
-    char const* a = next(buffer, one);
-    char const* b = other == one ? nullptr : next(buffer, other);
-    while (a || b) {
-        char const* const at = !b || (a && a < b) ? a : b;
-        if (isSame(at + 1, p + 1, m - 1, ignoreCase))
+    unsigned char const* const p = reinterpret_cast<unsigned char const*>(&phrase);
+    unsigned char const* const b = reinterpret_cast<unsigned char const*>(buffer);
+    if (m == 1 && !ignoreCase)
+        return std::memchr(b, p[0], n) != nullptr;
+    unsigned shift[256];
+    for (unsigned& s : shift)
+        s = m;
+    for (unsigned i = 0; i + 1 < m; ++i) {
+        shift[p[i]] = m - 1 - i;
+        if (ignoreCase)
+            shift[Other(p[i])] = m - 1 - i;
+    }
+    unsigned char const last = p[m - 1];
+    unsigned char const lastOther = ignoreCase ? Other(last) : last;
+    char const* const rest = reinterpret_cast<char const*>(p);
+    for (unsigned at = 0; at <= n - m;) {
+        unsigned char const c = b[at + m - 1];
+        if ((c == last || c == lastOther) && isSame(buffer + at, rest, m - 1, ignoreCase))
             return true;
-        if (at == a)
-            a = next(at + 1, one);
-        else
-            b = next(at + 1, other);
+        at += shift[c];
     }
     return false;
 }

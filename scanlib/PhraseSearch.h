@@ -36,4 +36,6 @@ private:
     static bool Cut(DName const& text, Container<DName>& phrases);
     static bool isSame(char const* a, char const* b, unsigned n,
                        bool ignoreCase);
+    // The other case of an ASCII letter; any other byte itself.
+    static unsigned char Other(unsigned char c);
 };
