@@ -739,12 +739,16 @@ bool DFileLoad::IsFileSpec(DirectoryListingSpec const& spec,
 bool DFileLoad::isNameSpec(DirectoryListingSpec const& spec,
                            DFile const& entry)
 {
-    DName const name = entry.GetFileName();
     // An empty pattern fits everything through isFileSpec; "*.*" is taken
-    // to mean every name, also names without a dot.
+    // to mean every name, also names without a dot. The name is cut from
+    // the path only when a pattern needs it.
+    DName name;
     for (DName const* p = spec.names.First(); p; p = p->next) {
-        if (*p == "*.*" || entry.GetFullPath().isFileSpec(*p) ||
-            name.isFileSpec(*p))
+        if (*p == "*.*" || entry.GetFullPath().isFileSpec(*p))
+            return true;
+        if (name.isEmpty())
+            name = entry.GetFileName();
+        if (name.isFileSpec(*p))
             return true;
     }
     return false;
