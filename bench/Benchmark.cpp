@@ -297,6 +297,14 @@ void Benchmark::Contents(TreeGenerator const& small)
     report_.Info("%s files, %llu MiB read per loop; the engine's walk alone "
                  "(\"*.*\", no content test) / read loop: %.2f",
                  Report::Number(unsigned(files.size())).c_str(), bytes >> 20, walkShare);
+    // A content test has to find its files first: listing the tree costs this
+    // share of reading it before any byte is compared.
+    unsigned listed = 0;
+    Sampler::Paired const bare = sampler_.Pair(
+        [&] { return Baselines::BareWalk(small.Folder(), listed); }, readLoop);
+    if (bare.ok)
+        report_.Info("the bare walk of the same tree / read loop: %.2f (%s)", bare.ratio,
+                     Detail("bare walk", bare.subject, "read loop", bare.baseline).c_str());
 }
 
 void Benchmark::Lists()
