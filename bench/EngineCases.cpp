@@ -8,6 +8,7 @@
 #include "DName.h"
 #include "DirectoryListingSpec.h"
 #include "FileOper.h"
+#include "TextExport.h"
 
 #include <windows.h>
 
@@ -139,19 +140,25 @@ double EngineCases::Export(DFileLoad& list, std::string const& path,
     double measure = 0, format = 0, write = 0;
     FileOper file;
     bool ok = file.Create(path.c_str());
-    DName head("Total Files: ");
-    head += list.Size();
-    ok = ok && file.TWrite(head.Name()) && file.wtf();
-    unsigned const n = list.Size();
-    for (unsigned i = 0; ok && i < n; ++i) {
+    {
+        TextExport text(file);
+        ok = ok && text.Head(list.Size());
+        unsigned const n = list.Size();
+        for (unsigned i = 0; ok && i < n; ++i) {
+            if (parts)
+                part.Restart();
+            DName const line = list.Format(i);
+            if (parts) {
+                (i ? format : measure) += part.Seconds();
+                part.Restart();
+            }
+            ok = text.Line(line);
+            if (parts)
+                write += part.Seconds();
+        }
         if (parts)
             part.Restart();
-        DName const line = list.Format(i);
-        if (parts) {
-            (i ? format : measure) += part.Seconds();
-            part.Restart();
-        }
-        ok = file.TWrite(line.Name());
+        ok = text.Finish() && ok;
         if (parts)
             write += part.Seconds();
     }

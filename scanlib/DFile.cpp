@@ -1,5 +1,6 @@
 #include "DFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,12 @@ namespace {
 
 WORD const FloorYear = 1985;
 WORD const LastYear = 2080;
+// 1985-01-01 and 2081-01-01, 00:00:00, in 100-nanosecond ticks since 1601.
+unsigned long long const FloorTicks = 121178592000000000ULL;
+unsigned long long const CeilingTicks = 151473888000000000ULL;
+unsigned long long const TicksPerSecond = 10000000;
+// Days from 1601-01-01 to 1970-01-01.
+unsigned const DaysTo1970 = 134774;
 
 // isAttribute looks at the bits up to 0x4000, isAnAttribute up to 0x8000.
 unsigned const EveryBits = 0x7FFF;
@@ -36,13 +43,48 @@ AttributeText const Attributes[] = {
     {FILE_ATTRIBUTE_TEMPORARY, "Temporary, ", 'T'},
     {0x40, "Encrypted, ", 'E'},
 };
-unsigned const AttributeCount = sizeof Attributes / sizeof Attributes[0];
+static_assert(sizeof Attributes / sizeof Attributes[0] ==
+                  DFile::AttributeLetterCount,
+              "a letter for every attribute");
 
 char const* const MonthNames[] = {"",     "Jan",  "Feb", "Mar",  "April",
                                   "May",  "June", "July", "Aug", "Sept",
                                   "Oct",  "Nov",  "Dec"};
 
 FILETIME const NoDate = {0, 0};
+
+// Two digits, with a leading 0.
+char* TwoDigits(char* out, unsigned v)
+{
+    out[0] = char('0' + v / 10);
+    out[1] = char('0' + v % 10);
+    return out + 2;
+}
+
+// One or two digits, without a leading 0.
+char* ShortNumber(char* out, unsigned v)
+{
+    if (v >= 10)
+        *out++ = char('0' + v / 10);
+    *out++ = char('0' + v % 10);
+    return out;
+}
+
+// The nine words of GetWords in the order of a stored record: the dates
+// first, the last written one leading, then attributes and size.
+unsigned const StoredOrder[9] = {7, 8, 5, 6, 3, 4, 2, 0, 1};
+
+unsigned WordAt(char const* p)
+{
+    unsigned w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
+void PutWordAt(char* p, unsigned w)
+{
+    std::memcpy(p, &w, sizeof w);
+}
 
 }  // namespace
 
@@ -617,17 +659,14 @@ long long DFile::LocalOffset()
 
 unsigned long long DFile::LocalSeconds(FILETIME const& t, long long offset)
 {
-    // 1985-01-01 00:00:00 in 100-nanosecond ticks since 1601.
-    unsigned long long const floorTicks = 121178592000000000ULL;
-    unsigned long long const ticksPerSecond = 10000000;
     ULARGE_INTEGER const u = {{t.dwLowDateTime, t.dwHighDateTime}};
     unsigned long long const local =
         u.QuadPart + static_cast<unsigned long long>(offset);
     // Before 1985 (a shift below zero wraps high) and from 2^63 on, where
     // no broken-down time exists, dates read as the floor.
-    if (isEmpty(t) || (u.QuadPart >> 63) || (local >> 63) || local < floorTicks)
+    if (isEmpty(t) || (u.QuadPart >> 63) || (local >> 63) || local < FloorTicks)
         return 0;
-    return local / ticksPerSecond;
+    return local / TicksPerSecond;
 }
 
 FILETIME DFile::GetUTCDate(SYSTEMTIME const& local)
@@ -639,14 +678,39 @@ FILETIME DFile::GetUTCDate(SYSTEMTIME const& local)
     return NoDate;
 }
 
-SYSTEMTIME DFile::ShownDate(FILETIME const& t, unsigned& hour,
-                            char const*& suffix)
+// The platform's local file time is UTC moved by the zone's present offset,
+// whatever the date, so the offset is added here and the fields worked out
+// by calendar arithmetic instead of asking the platform for every date.
+SYSTEMTIME DFile::ShownDate(FILETIME const& t, long long offset,
+                            unsigned& hour, char const*& suffix)
 {
-    // Invalid dates show as the 1985 floor: month, day and time all 0. One
-    // conversion serves both the test and the text.
-    SYSTEMTIME s = GetLocalDate(t);
-    if (isEmpty(t) || !isInRange(s))
-        s = GetLocalDate(NoDate);
+    // Dates outside 1985 to 2080 and empty ones show as the 1985 floor:
+    // month, day and time all 0. An offset that moves a date below 1601 or
+    // past the largest time wraps outside the range as well.
+    SYSTEMTIME s = {};
+    s.wYear = FloorYear;
+    ULARGE_INTEGER const u = {{t.dwLowDateTime, t.dwHighDateTime}};
+    unsigned long long const local =
+        u.QuadPart + static_cast<unsigned long long>(offset);
+    if (!isEmpty(t) && local >= FloorTicks && local < CeilingTicks) {
+        unsigned long long const seconds = local / TicksPerSecond;
+        unsigned const time = unsigned(seconds % 86400);
+        s.wHour = WORD(time / 3600);
+        s.wMinute = WORD(time / 60 % 60);
+        s.wSecond = WORD(time % 60);
+        // Days since 1 March of year 0, in 400-year eras of 146,097 days.
+        unsigned const days = unsigned(seconds / 86400) - DaysTo1970 + 719468;
+        unsigned const era = days / 146097;
+        unsigned const dayOfEra = days - era * 146097;
+        unsigned const yearOfEra = (dayOfEra - dayOfEra / 1460 +
+                                    dayOfEra / 36524 - dayOfEra / 146096) / 365;
+        unsigned const dayOfYear =
+            dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+        unsigned const shifted = (5 * dayOfYear + 2) / 153;    // March is 0
+        s.wDay = WORD(dayOfYear - (153 * shifted + 2) / 5 + 1);
+        s.wMonth = WORD(shifted < 10 ? shifted + 3 : shifted - 9);
+        s.wYear = WORD(era * 400 + yearOfEra + (s.wMonth <= 2 ? 1 : 0));
+    }
     hour = s.wHour > 12 ? s.wHour - 12u : s.wHour == 0 ? 12u : s.wHour;
     suffix = s.wHour < 12 ? "AM" : "PM";
     return s;
@@ -656,7 +720,7 @@ DName DFile::FormatDate(FILETIME const& t)
 {
     unsigned hour;
     char const* suffix;
-    SYSTEMTIME const s = ShownDate(t, hour, suffix);
+    SYSTEMTIME const s = ShownDate(t, LocalOffset(), hour, suffix);
     char text[64];
     snprintf(text, sizeof text, "%s %d, %d  %u:%02d:%02d %s",
              MonthNames[s.wMonth], s.wDay, s.wYear, hour, s.wMinute, s.wSecond,
@@ -666,13 +730,35 @@ DName DFile::FormatDate(FILETIME const& t)
 
 DName DFile::FormatNumericalDate(FILETIME const& t)
 {
+    char text[NumericalDateLimit];
+    DName out;
+    out.Namen(text, NumericalDateText(t, LocalOffset(), text));
+    return out;
+}
+
+// '%d/%02d/%04d %u:%02d:%02d %s' of the shown fields, written by hand: a
+// text export formats millions of dates.
+unsigned DFile::NumericalDateText(FILETIME const& t, long long offset,
+                                  char* out)
+{
     unsigned hour;
     char const* suffix;
-    SYSTEMTIME const s = ShownDate(t, hour, suffix);
-    char text[64];
-    snprintf(text, sizeof text, "%d/%02d/%04d %u:%02d:%02d %s", s.wMonth,
-             s.wDay, s.wYear, hour, s.wMinute, s.wSecond, suffix);
-    return DName(text);
+    SYSTEMTIME const s = ShownDate(t, offset, hour, suffix);
+    char* p = ShortNumber(out, s.wMonth);
+    *p++ = '/';
+    p = TwoDigits(p, s.wDay);
+    *p++ = '/';
+    p = TwoDigits(TwoDigits(p, s.wYear / 100u), s.wYear % 100u);
+    *p++ = ' ';
+    p = ShortNumber(p, hour);
+    *p++ = ':';
+    p = TwoDigits(p, s.wMinute);
+    *p++ = ':';
+    p = TwoDigits(p, s.wSecond);
+    *p++ = ' ';
+    *p++ = suffix[0];
+    *p++ = suffix[1];
+    return unsigned(p - out);
 }
 
 FILETIME DFile::ParseNumericalDate(DName const& text)
@@ -698,25 +784,29 @@ FILETIME DFile::ParseNumericalDate(DName const& text)
 DName DFile::FormatAttributes(bool words, int attributes) const
 {
     unsigned const word = attributes < 0 ? attributes_ : unsigned(attributes);
-    char text[128] = "";
-    if (words) {
-        for (AttributeText const& a : Attributes) {
-            if (word & a.bit)
-                strcat(text, a.word);
-        }
-        size_t const n = strlen(text);
-        if (n == 0)
-            return DName("No Attributes");
-        text[n - 2] = '\0';    // the last ", "
-    } else {
-        memset(text, '-', AttributeCount);
-        text[AttributeCount] = '\0';
-        for (unsigned i = 0; i < AttributeCount; ++i) {
-            if (word & Attributes[i].bit)
-                text[i] = Attributes[i].letter;
-        }
+    if (!words) {
+        char letters[AttributeLetterCount];
+        AttributeLetters(word, letters);
+        DName out;
+        out.Namen(letters, AttributeLetterCount);
+        return out;
     }
+    char text[128] = "";
+    for (AttributeText const& a : Attributes) {
+        if (word & a.bit)
+            strcat(text, a.word);
+    }
+    size_t const n = strlen(text);
+    if (n == 0)
+        return DName("No Attributes");
+    text[n - 2] = '\0';    // the last ", "
     return DName(text);
+}
+
+void DFile::AttributeLetters(unsigned attributes, char* out)
+{
+    for (unsigned i = 0; i < AttributeLetterCount; ++i)
+        out[i] = attributes & Attributes[i].bit ? Attributes[i].letter : '-';
 }
 
 bool DFile::ToString(DName& out, char separator) const
@@ -779,26 +869,33 @@ bool DFile::FromString(DName const& in, char separator)
     return true;
 }
 
-bool DFile::Store(RecordBuffer& out, DName const* key) const
+// The record is laid out in the buffer as it stands and scrambled there,
+// with the one mixing that reading undoes.
+bool DFile::Store(RecordBuffer& out, char const* key, unsigned k) const
 {
-    DName const& k = key ? *key : key_;
-    unsigned pos = 0;
+    char const* const stored = key ? key : key_.Name();
+    unsigned const keySize = key ? k : key_.Size();
+    unsigned const n = path_.isEmpty() ? 0 : path_.Size();
+    // Refused before anything is written, as a reader would refuse it.
+    if (keySize >= DName::StoredLimit || n >= DName::StoredLimit)
+        return false;
+    unsigned const pathAt = 1 + 4 + keySize + 4;
+    unsigned const wordsAt = pathAt + n;
+    char* const p = out.Extend(wordsAt + 9 * 4);
+    if (!p)
+        return false;
+    p[0] = key || scrambled_ ? 1 : 0;
+    PutWordAt(p + 1, keySize);
+    std::memcpy(p + 1 + 4, stored, keySize);
+    PutWordAt(p + pathAt - 4, n);
+    std::memcpy(p + pathAt, path_.Name(), n);
     unsigned w[9];
     GetWords(w);
-    if (!out.PutFlag(key || scrambled_) || !out.PutString(k))
-        return false;
-    if (key) {
-        if (!out.PutScrambled(path_, k, pos))
-            return false;
-        for (unsigned& word : w)
-            word = DecWord(word, k, pos);
-    } else if (!out.PutString(path_)) {
-        return false;
-    }
-    // In the file the dates come first, the last written one leading.
-    return out.PutWord(w[7]) && out.PutWord(w[8]) && out.PutWord(w[5]) &&
-           out.PutWord(w[6]) && out.PutWord(w[3]) && out.PutWord(w[4]) &&
-           out.PutWord(w[2]) && out.PutWord(w[0]) && out.PutWord(w[1]);
+    if (key)
+        Mix(p + pathAt, n, w, key, k);
+    for (unsigned i = 0; i < 9; ++i)
+        PutWordAt(p + wordsAt + 4 * i, w[StoredOrder[i]]);
+    return true;
 }
 
 bool DFile::Write(FileOper& f)
@@ -807,7 +904,7 @@ bool DFile::Write(FileOper& f)
     // written as it stands.
     bool const scramble = !scrambled_ && CreateHashKey(key_);
     RecordBuffer out(f);
-    bool const stored = Store(out, scramble ? std::addressof(key_) : nullptr);
+    bool const stored = Store(out, scramble ? key_.Name() : nullptr, key_.Size());
     bool const ok = out.Flush() && stored;
     Decrypt();
     return ok;
@@ -818,22 +915,49 @@ bool DFile::operator>>(FileOper& f)
     return Write(f);
 }
 
-bool DFile::Load(RecordBuffer& in)
+// The record is parsed where it stands in the buffer and taken only once it
+// is whole: the key is not copied unless it is kept, and the path is copied
+// once and unscrambled in place.
+bool DFile::Load(RecordBuffer& in, bool keepKey)
 {
-    return in.GetFlag(scrambled_) && in.GetString(key_) &&
-           in.GetString(path_) && in.GetDate(written_) &&
-           in.GetDate(accessed_) && in.GetDate(created_) &&
-           in.GetWord(attributes_) && in.GetWord(sizeLow_) &&
-           in.GetWord(sizeHigh_);
+    unsigned const keyAt = 1 + 4;
+    char const* p = in.Peek(keyAt);
+    unsigned const k = p ? WordAt(p + 1) : DName::StoredLimit;
+    if (k >= DName::StoredLimit)
+        return false;
+    unsigned const pathAt = keyAt + k + 4;
+    p = in.Peek(pathAt);
+    unsigned const n = p ? WordAt(p + pathAt - 4) : DName::StoredLimit;
+    if (n >= DName::StoredLimit)
+        return false;
+    unsigned const wordsAt = pathAt + n;
+    unsigned const size = wordsAt + 9 * 4;
+    p = in.Peek(size);
+    if (!p || !path_.Namen(p + pathAt, n))
+        return false;
+    // Bytes read ahead on another thread lie in another processor's cache:
+    // the next record's are fetched while this one is built.
+    for (unsigned ahead = 0; ahead < 1024; ahead += 64)
+        __builtin_prefetch(p + size + ahead);
+    if (!keepKey)
+        key_.Destroy();
+    else if (!key_.Namen(p + keyAt, k))
+        return false;
+    unsigned w[9];
+    for (unsigned i = 0; i < 9; ++i)
+        w[StoredOrder[i]] = WordAt(p + wordsAt + 4 * i);
+    if (p[0])
+        Mix(n ? path_.Handle() : nullptr, n, w, p + keyAt, k);
+    SetWords(w);
+    scrambled_ = false;
+    in.Skip(size);
+    return true;
 }
 
 bool DFile::Read(FileOper& f)
 {
     RecordBuffer in(f);
-    if (!Load(in))
-        return false;
-    Decrypt();
-    return true;
+    return Load(in, true);
 }
 
 bool DFile::operator<<(FileOper& f)
@@ -902,19 +1026,28 @@ bool DFile::CreateHashKey(DName& key)
 
 unsigned DFile::DecWord(unsigned word, DName const& key, unsigned& pos)
 {
-    // Not 0, 8, 16, 24: stored files depend on these amounts.
-    static unsigned const Shifts[] = {1, 8, 0, 0};
-    char const* const k = key.Name();    // "" for an empty key
-    unsigned const n = key.Size();
-    unsigned sum = 0;
-    for (unsigned shift : Shifts) {
-        if (pos >= n)
+    return word ^ KeyWord(key.Name(), key.Size(), pos);
+}
+
+unsigned DFile::KeyWord(char const* key, unsigned k, unsigned& pos)
+{
+    char four[4];
+    for (char& c : four) {
+        if (pos >= k)
             pos = 0;
-        // Key characters count as signed bytes.
-        sum += unsigned(int(static_cast<signed char>(k[pos]))) << shift;
-        ++pos;
+        c = key[pos++];
     }
-    return word ^ sum;
+    return KeyValue(four);
+}
+
+unsigned DFile::KeyValue(char const* four)
+{
+    // Key characters count as signed bytes. Not shifted by 0, 8, 16, 24:
+    // stored files depend on these amounts.
+    auto const at = [four](unsigned i) {
+        return unsigned(int(static_cast<signed char>(four[i])));
+    };
+    return (at(0) << 1) + (at(1) << 8) + at(2) + at(3);
 }
 
 void DFile::GetWords(unsigned (&w)[9]) const
@@ -939,13 +1072,45 @@ void DFile::SetWords(unsigned const (&w)[9])
 
 void DFile::Scramble()
 {
-    unsigned pos = 0;
-    path_.det(key_, pos);
     unsigned w[9];
     GetWords(w);
-    for (unsigned& word : w)
-        word = DecWord(word, key_, pos);
+    unsigned const n = path_.isEmpty() ? 0 : path_.Size();
+    Mix(n ? path_.Handle() : nullptr, n, w, key_.Name(), key_.Size());
     SetWords(w);
+}
+
+void DFile::Mix(char* path, unsigned n, unsigned (&w)[9], char const* key,
+                unsigned k)
+{
+    // An empty key mixes in nothing.
+    if (k == 0)
+        return;
+    // Eight bytes at a time: a restore unscrambles every path it reads.
+    for (unsigned at = 0; at < n; at += k) {
+        unsigned const run = std::min(k, n - at);
+        char* const to = path + at;
+        unsigned i = 0;
+        for (; i + 8 <= run; i += 8) {
+            unsigned long long a;
+            unsigned long long b;
+            std::memcpy(&a, to + i, 8);
+            std::memcpy(&b, key + i, 8);
+            a ^= b;
+            std::memcpy(to + i, &a, 8);
+        }
+        for (; i < run; ++i)
+            to[i] ^= key[i];
+    }
+    // The usual key is longer than the path: no division.
+    unsigned pos = n < k ? n : n % k;
+    if (pos + sizeof w <= k) {
+        // Nor a wrap within the words.
+        for (unsigned i = 0; i < 9; ++i)
+            w[i] ^= KeyValue(key + pos + 4 * i);
+        return;
+    }
+    for (unsigned& word : w)
+        word ^= KeyWord(key, k, pos);
 }
 
 bool DFile::Encrypt()

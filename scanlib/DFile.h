@@ -161,9 +161,20 @@ public:
     // Text
     static DName FormatDate(FILETIME const& t);          // 'Mar 9, 2004  3:07:05 PM'
     static DName FormatNumericalDate(FILETIME const& t); // '3/09/2004 3:07:05 PM'
+    // The longest FormatNumericalDate text.
+    static constexpr unsigned NumericalDateLimit = 22;
+    // FormatNumericalDate's text into out (NumericalDateLimit bytes, no
+    // NUL) with the zone offset of LocalOffset, so that many dates ask for
+    // it once; returns its length.
+    static unsigned NumericalDateText(FILETIME const& t, long long offset,
+                                      char* out);
     // Words or letters of attributes, or of the record's own word when
     // attributes is negative.
     DName FormatAttributes(bool words, int attributes) const;
+    // The letter form of the attributes into out (AttributeLetterCount
+    // bytes, no NUL).
+    static constexpr unsigned AttributeLetterCount = 9;
+    static void AttributeLetters(unsigned attributes, char* out);
     bool ToString(DName& out, char separator) const;
     bool FromString(DName const& in, char separator);
 
@@ -174,11 +185,14 @@ public:
     bool operator<<(FileOper& f);
     bool TextWrite(FileOper& f) const;
     // The same forms through a buffer that a list shares between records.
-    // Store writes the record as it stands or, given a key, scrambled with
-    // that key on the way out: the record itself is left alone. Load reads
-    // the fields as they stand in the file, still scrambled.
-    bool Store(RecordBuffer& out, DName const* key) const;
-    bool Load(RecordBuffer& in);
+    // Store writes the record as it stands or, given a key (its k bytes),
+    // scrambled with that key on the way out: the record itself is left
+    // alone. Load reads a record and unscrambles it; the key it was stored
+    // with is kept only when asked for. A record that cannot be read whole
+    // is not taken from the buffer, and the fields may then have lost their
+    // values.
+    bool Store(RecordBuffer& out, char const* key, unsigned k) const;
+    bool Load(RecordBuffer& in, bool keepKey);
     bool TextWrite(RecordBuffer& out) const;
 
     // Scrambling
@@ -195,14 +209,25 @@ public:
 
 private:
     void Scramble();
+    // Scrambling and unscrambling alike: the n path bytes at path XORed
+    // with the key from its first byte, then the nine words of GetWords.
+    static void Mix(char* path, unsigned n, unsigned (&w)[9],
+                    char const* key, unsigned k);
+    // The value DecWord mixes in, from the k bytes at key (or the empty
+    // text with k 0).
+    static unsigned KeyWord(char const* key, unsigned k, unsigned& pos);
+    // That value from four key characters in a row.
+    static unsigned KeyValue(char const* four);
     // The nine numbers in the order in which the key mixes them.
     void GetWords(unsigned (&w)[9]) const;
     void SetWords(unsigned const (&w)[9]);
     static DName NamePart(DName const& path);
     static bool isDotsName(DName const& name);
     static bool isInRange(SYSTEMTIME const& u);
-    static SYSTEMTIME ShownDate(FILETIME const& t, unsigned& hour,
-                                char const*& suffix);
+    // The fields shown for a date (year to second only), with the zone
+    // offset of LocalOffset.
+    static SYSTEMTIME ShownDate(FILETIME const& t, long long offset,
+                                unsigned& hour, char const*& suffix);
     static FILETIME ParseNumericalDate(DName const& text);
     DName ConvertPath(DWORD(WINAPI* convert)(LPCSTR, LPSTR, DWORD)) const;
 };

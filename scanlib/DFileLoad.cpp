@@ -106,7 +106,7 @@ DFileLoad::DFileLoad()
       status_(nullptr), list_(nullptr), drawn_(0), lastBatch_(0),
       batchDue_(true), folderBrowsed_(false),
       fileFlags_(FileDialogDefault), dirFlags_(DirDialogDefault),
-      filterIndex_(1), widths_(), measured_(0)
+      filterIndex_(1), widths_(), measured_(0), offset_(0)
 {
 }
 
@@ -448,10 +448,10 @@ bool DFileLoad::Write(FileOper& f) const
     bool ok = out.PutWord(n);
     for (unsigned i = 0; i < n && ok; ++i) {
         DFile const& r = *results_(i);
-        DName key;
         // A record that is already scrambled is written as it stands.
-        bool const scramble = !r.isDataEncrypted() && keys.Draw(key);
-        ok = r.Store(out, scramble ? std::addressof(key) : nullptr);
+        unsigned k = 0;
+        char const* const key = r.isDataEncrypted() ? nullptr : keys.Draw(k);
+        ok = r.Store(out, key, k);
     }
     // Records before a failure are written all the same.
     return out.Flush() && ok;
@@ -465,23 +465,19 @@ bool DFileLoad::operator>>(FileOper& f) const
 bool DFileLoad::Read(FileOper& f)
 {
     RecordBuffer in(f);
+    in.StartReadAhead();
     unsigned n;
     if (!in.GetWord(n))
         return false;
     Destroy();
     ResetList();
     // The count is not trusted: records are read one by one until it is
-    // met or the file gives out.
+    // met or the file gives out. The key served the file alone; the list
+    // does not keep it.
     bool ok = true;
     for (unsigned i = 0; i < n && ok; ++i) {
         std::unique_ptr<DFile> r(new (std::nothrow) DFile);
-        ok = r && r->Load(in);
-        if (!ok)
-            break;
-        r->Decrypt();
-        // The key served the file alone; the list does not keep it.
-        r->SetIndex(DName());
-        ok = results_.Adopt(r.release());
+        ok = r && r->Load(in, false) && results_.Adopt(r.release());
     }
     // Also the records before a damaged one.
     DrawNewRows(true);
@@ -496,13 +492,13 @@ bool DFileLoad::operator<<(FileOper& f)
 bool DFileLoad::ReadFind(FileOper& f, DName const& path, DFile& record) const
 {
     RecordBuffer in(f);
+    in.StartReadAhead();
     unsigned n;
     if (!in.GetWord(n))
         return false;
     for (; n; --n) {
-        if (!record.Load(in))
+        if (!record.Load(in, false))
             return false;
-        record.Decrypt();
         if (record.GetFullPath() == path)
             return true;
     }
@@ -532,14 +528,24 @@ unsigned DFileLoad::ShownColumns() const
 void DFileLoad::MeasureColumns()
 {
     unsigned const n = Size();
+    if (measured_ == 0) {
+        std::fill(widths_, widths_ + 8, 0u);
+        offset_ = DFile::LocalOffset();
+    }
     for (; measured_ < n; ++measured_) {
+        DFile const& r = *results_(measured_);
         for (unsigned c = 0; c < 8; ++c) {
-            // The drive has a width of its own; the last column is not padded.
+            // The drive has a width of its own; the last column is not
+            // padded; no date is wider than the longest date text.
             unsigned const column = 1u << c;
-            if (column == ColumnDrive || column == ColumnWritten)
+            if (column == ColumnDrive || column == ColumnWritten ||
+                (column >= ColumnCreated &&
+                 widths_[c] >= DFile::NumericalDateLimit))
                 continue;
-            unsigned const w = GetColumn(measured_, column).Size();
-            widths_[c] = std::max(measured_ ? widths_[c] : 0u, w);
+            char room[CellRoom];
+            char const* text;
+            widths_[c] = std::max(widths_[c],
+                                  CellChars(r, column, offset_, room, text));
         }
     }
 }
@@ -552,25 +558,41 @@ DName DFileLoad::Format(unsigned pos)
     if (pos == 0)
         Changed();
     MeasureColumns();
-    // Built aside and copied once: a DName grows by a new copy every time.
-    std::string text;
+    // The cells are laid out first, so that the line is made once at its
+    // length.
+    DFile const& r = *results_(pos);
     unsigned const shown = ShownColumns();
+    char rooms[8][CellRoom];
+    char const* texts[8];
+    unsigned sizes[8];
+    unsigned spans[8] = {};    // a cell and the blanks after it
+    unsigned length = 0;
     for (unsigned c = 0; c < 8; ++c) {
         unsigned const column = 1u << c;
         if (!(shown & column))
             continue;
         if (column == ColumnDrive) {
-            DName const drive = DriveText((*this)[pos]);
-            text.append(drive.Name(), drive.Size());
-            text += ' ';
-            continue;
+            texts[c] = rooms[c];
+            sizes[c] = DriveChars(r, rooms[c]);
+            spans[c] = sizes[c] + 1;
+        } else {
+            sizes[c] = CellChars(r, column, offset_, rooms[c], texts[c]);
+            spans[c] = column == ColumnWritten
+                           ? sizes[c]
+                           : std::max(widths_[c], sizes[c]) + 1;
         }
-        DName const cell = GetColumn(pos, column);
-        text.append(cell.Name(), cell.Size());
-        if (column != ColumnWritten)
-            text.append(std::max(widths_[c], cell.Size()) + 1 - cell.Size(), ' ');
+        length += spans[c];
     }
-    line.Namen(text.data(), unsigned(text.size()));
+    if (length == 0 || !line.Alloc(length))
+        return line;
+    char* out = line.Handle();
+    for (unsigned c = 0; c < 8; ++c) {
+        if (!spans[c])
+            continue;
+        std::memcpy(out, texts[c], sizes[c]);
+        std::memset(out + sizes[c], ' ', spans[c] - sizes[c]);
+        out += spans[c];
+    }
     return line;
 }
 
@@ -630,37 +652,79 @@ DName DFileLoad::GetColumn(unsigned pos, unsigned column) const
     return r ? CellText(*r, column) : DName();
 }
 
-DName DFileLoad::CellText(DFile const& record, unsigned column)
+unsigned DFileLoad::CellChars(DFile const& record, unsigned column,
+                              long long offset, char (&room)[CellRoom],
+                              char const*& text)
 {
-    DName text;
+    static_assert(CellRoom >= 20 && CellRoom >= DFile::NumericalDateLimit &&
+                      CellRoom >= DFile::AttributeLetterCount,
+                  "every text fits the room");
+    DName const& path = record.GetFullPath();
+    text = room;
     switch (column) {
-    case ColumnName:
-        return record.GetFileName();
+    case ColumnName: {
+        unsigned const start = DFile::NameStart(path);
+        text = path.Name() + start;
+        return path.Size() - start;
+    }
     case ColumnDrive:
     case ColumnPath:
-        return record.GetFullPath();
-    case ColumnSize:
-        text.FromLong64(record.GetFileSize64());
-        return text;
-    case ColumnAttributes:
-        return record.FormatAttributes(false, -1);
-    case ColumnCreated:
-        return DFile::FormatNumericalDate(record.GetDateCreated());
-    case ColumnAccessed:
-        return DFile::FormatNumericalDate(record.GetDateLastAccessed());
-    case ColumnWritten:
-        return DFile::FormatNumericalDate(record.GetDateWritten());
-    default:
-        return text;
+        text = path.Name();
+        return path.Size();
+    case ColumnSize: {
+        // Digits from the right, then moved to the front.
+        char digits[20];
+        unsigned n = 0;
+        unsigned long long v = record.GetFileSize64();
+        do {
+            digits[sizeof digits - ++n] = char('0' + v % 10);
+            v /= 10;
+        } while (v);
+        std::memcpy(room, digits + sizeof digits - n, n);
+        return n;
     }
+    case ColumnAttributes:
+        DFile::AttributeLetters(record.GetAttribute(), room);
+        return DFile::AttributeLetterCount;
+    case ColumnCreated:
+        return DFile::NumericalDateText(record.GetDateCreated(), offset, room);
+    case ColumnAccessed:
+        return DFile::NumericalDateText(record.GetDateLastAccessed(), offset,
+                                        room);
+    case ColumnWritten:
+        return DFile::NumericalDateText(record.GetDateWritten(), offset, room);
+    default:
+        return 0;
+    }
+}
+
+DName DFileLoad::CellText(DFile const& record, unsigned column)
+{
+    char room[CellRoom];
+    char const* text;
+    unsigned const n =
+        CellChars(record, column, DFile::LocalOffset(), room, text);
+    DName cell;
+    cell.Namen(text, n);
+    return cell;
+}
+
+unsigned DFileLoad::DriveChars(DFile const& record, char (&room)[CellRoom])
+{
+    unsigned n = 0;
+    if (record[0])
+        room[n++] = record[0];
+    room[n++] = ':';
+    room[n++] = '\\';
+    return n;
 }
 
 DName DFileLoad::DriveText(DFile const& record)
 {
+    char room[CellRoom];
+    unsigned const n = DriveChars(record, room);
     DName text;
-    if (record[0])
-        text += record[0];
-    text += ":\\";
+    text.Namen(room, n);
     return text;
 }
 

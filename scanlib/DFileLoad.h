@@ -320,7 +320,19 @@ private:
     void Changed();
     void MeasureColumns();
     unsigned ShownColumns() const;
+    // Room for the texts that are not parts of the path: the 20 digits of a
+    // size, the attribute letters, a date, a drive.
+    static constexpr unsigned CellRoom = 24;
+    // A column's text without a DName, as GetColumn gives it: the name and
+    // the path point into the record's path, the others are written to
+    // room. Dates take the zone offset of DFile::LocalOffset.
+    static unsigned CellChars(DFile const& record, unsigned column,
+                              long long offset, char (&room)[CellRoom],
+                              char const*& text);
     static DName CellText(DFile const& record, unsigned column);
+    // The drive column's text (the path's first character, a colon and a
+    // backslash) into room; returns its length.
+    static unsigned DriveChars(DFile const& record, char (&room)[CellRoom]);
     static DName DriveText(DFile const& record);
     bool Arrange(unsigned from, unsigned n, unsigned column, bool descending,
                  bool foldersFirst);
@@ -368,7 +380,9 @@ private:
 
     // Stands for a position in an empty list.
     mutable DFile blank_;
-    // Widths of the export's columns over the first measured_ records.
+    // Widths of the export's columns over the first measured_ records, and
+    // the zone offset that every date of those lines is shown with.
     unsigned widths_[8];
     unsigned measured_;
+    long long offset_;
 };

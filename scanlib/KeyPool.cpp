@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "DFile.h"
-#include "DName.h"
 
 KeyPool::KeyPool()
 {
@@ -11,9 +10,8 @@ KeyPool::KeyPool()
         b = DFile::DrawKeyByte();
 }
 
-bool KeyPool::Draw(DName& key) const
+char const* KeyPool::Draw(unsigned& n) const
 {
-    unsigned const n = DFile::DrawKeyLength();
-    unsigned const at = unsigned(rand()) % (PoolSize - n + 1);
-    return key.Namen(bytes_ + at, n);
+    n = DFile::DrawKeyLength();
+    return bytes_ + unsigned(rand()) % (PoolSize - n + 1);
 }

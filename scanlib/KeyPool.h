@@ -6,14 +6,12 @@
 // DFile::CreateHashKey.
 #pragma once
 
-class DName;
-
 class KeyPool
 {
 public:
     KeyPool();
-    // False when memory runs out.
-    bool Draw(DName& key) const;
+    // A key of n bytes within the pool, valid as long as the pool.
+    char const* Draw(unsigned& n) const;
 
 private:
     static unsigned const PoolSize = 8192;

@@ -1,32 +1,60 @@
 #include "RecordBuffer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
 #include "DName.h"
 #include "FileOper.h"
+#include "ReadAhead.h"
+
+namespace {
+
+// The rest of a file below this is read in less time than a thread takes
+// to start.
+unsigned long const LongRead = 4ul << 20;
+
+}  // namespace
 
 RecordBuffer::RecordBuffer(FileOper& f)
-    : file_(f), block_(new (std::nothrow) char[BlockSize]), begin_(0),
-      end_(0), reading_(false), failed_(block_ == nullptr)
+    : file_(f), block_(new (std::nothrow) char[PeekLimit]), ahead_(nullptr),
+      data_(block_), begin_(0), end_(0), reading_(false),
+      failed_(block_ == nullptr)
 {
 }
 
 RecordBuffer::~RecordBuffer()
 {
-    if (reading_ && begin_ < end_)
-        file_.SetPos(file_.GetTotalReadSize() - (end_ - begin_));
+    unsigned long unread = reading_ ? end_ - begin_ : 0;
+    if (ahead_) {
+        unread += ahead_->Stop();
+        delete ahead_;
+    }
+    if (unread)
+        file_.SetPos(file_.GetTotalReadSize() - unread);
     delete[] block_;
 }
 
-// Room for up to n more bytes, writing out a full block first; n becomes
+void RecordBuffer::StartReadAhead()
+{
+    if (ahead_ || failed_ || !file_.isRead() ||
+        file_.GetLength() < file_.GetTotalReadSize() + LongRead)
+        return;
+    ahead_ = new (std::nothrow) ReadAhead(file_, PeekLimit);
+    if (ahead_ && !ahead_->isRunning()) {
+        delete ahead_;
+        ahead_ = nullptr;
+    }
+}
+
+// Room for up to n more bytes, writing out a full buffer first; n becomes
 // what fits.
 char* RecordBuffer::Room(unsigned& n)
 {
-    if (end_ == BlockSize && !Flush())
+    if (end_ == PeekLimit && !Flush())
         return nullptr;
-    if (n > BlockSize - end_)
-        n = BlockSize - end_;
+    if (n > PeekLimit - end_)
+        n = PeekLimit - end_;
     return block_ + end_;
 }
 
@@ -72,25 +100,13 @@ bool RecordBuffer::PutString(DName const& s)
            Put(&s, s.Size());
 }
 
-bool RecordBuffer::PutScrambled(DName const& s, DName const& key,
-                                unsigned& pos)
+char* RecordBuffer::Extend(unsigned n)
 {
-    unsigned n = s.Size();
-    if (n >= DName::StoredLimit || !PutWord(n))
-        return false;
-    char const* from = &s;
-    while (n) {
-        unsigned piece = n;
-        char* const to = Room(piece);
-        if (!to)
-            return false;
-        std::memcpy(to, from, piece);
-        DName::detp(to, piece, key.Name(), pos);
-        end_ += piece;
-        from += piece;
-        n -= piece;
-    }
-    return !failed_;
+    if (n > PeekLimit || (end_ + n > PeekLimit && !Flush()) || failed_)
+        return nullptr;
+    char* const at = block_ + end_;
+    end_ += n;
+    return at;
 }
 
 bool RecordBuffer::PutLine(char const* text)
@@ -100,50 +116,68 @@ bool RecordBuffer::PutLine(char const* text)
 
 bool RecordBuffer::Flush()
 {
-    if (!failed_ && end_ && !file_.Write(block_, end_))
-        failed_ = true;
+    for (unsigned at = 0; at < end_ && !failed_; at += BlockSize) {
+        if (!file_.Write(block_ + at, std::min(BlockSize, end_ - at)))
+            failed_ = true;
+    }
     end_ = 0;
     return !failed_;
 }
 
-bool RecordBuffer::Fill()
+// What is left ahead moves to the front of the block, or of the next slot
+// read ahead, so that a field straddling two reads lies in one piece.
+bool RecordBuffer::Gather(unsigned n)
 {
-    if (failed_ || !file_.Read(block_, BlockSize, false) ||
-        file_.GetReadSize() == 0)
+    if (failed_ || n > PeekLimit)
         return false;
-    reading_ = true;
-    begin_ = 0;
-    end_ = unsigned(file_.GetReadSize());
+    while (ahead_ && end_ - begin_ < n) {
+        char* at;
+        unsigned got;
+        unsigned const left = end_ - begin_;
+        if (!ahead_->Next(data_ + begin_, left, at, got))
+            return false;
+        reading_ = true;
+        data_ = at;
+        begin_ = 0;
+        end_ = left + got;
+    }
+    if (ahead_)
+        return true;
+    if (begin_) {
+        std::memmove(block_, block_ + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    while (end_ < n) {
+        unsigned const room = std::min(BlockSize, PeekLimit - end_);
+        if (!file_.Read(block_ + end_, room, false) || file_.GetReadSize() == 0)
+            return false;
+        reading_ = true;
+        end_ += unsigned(file_.GetReadSize());
+    }
     return true;
+}
+
+char const* RecordBuffer::Peek(unsigned n)
+{
+    if (end_ - begin_ < n && !Gather(n))
+        return nullptr;
+    return data_ + begin_;
+}
+
+void RecordBuffer::Skip(unsigned n)
+{
+    begin_ += std::min(n, end_ - begin_);
 }
 
 bool RecordBuffer::Get(void* data, unsigned n)
 {
-    // The field may straddle blocks: it is gathered aside and only then
-    // handed over.
-    if (end_ - begin_ >= n) {
-        std::memcpy(data, block_ + begin_, n);
-        begin_ += n;
-        return true;
-    }
-    char* const whole = new (std::nothrow) char[n];
-    if (!whole)
+    char const* const from = Peek(n);
+    if (!from)
         return false;
-    unsigned got = 0;
-    while (got < n) {
-        if (begin_ == end_ && !Fill())
-            break;
-        unsigned piece = end_ - begin_;
-        if (piece > n - got)
-            piece = n - got;
-        std::memcpy(whole + got, block_ + begin_, piece);
-        begin_ += piece;
-        got += piece;
-    }
-    if (got == n)
-        std::memcpy(data, whole, n);
-    delete[] whole;
-    return got == n;
+    std::memcpy(data, from, n);
+    begin_ += n;
+    return true;
 }
 
 bool RecordBuffer::GetByte(unsigned char& v)
@@ -181,17 +215,9 @@ bool RecordBuffer::GetString(DName& s)
     unsigned n;
     if (!GetWord(n) || n >= DName::StoredLimit)
         return false;
-    if (n == 0)
-        return true;
-    if (end_ - begin_ >= n) {
-        if (!s.Namen(block_ + begin_, n))
-            return false;
-        begin_ += n;
-        return true;
-    }
-    if (!s.Alloc(n) || !Get(s.Handle(), n)) {
-        s.Destroy();
+    char const* const from = Peek(n);
+    if (!from || !s.Namen(from, n))
         return false;
-    }
+    begin_ += n;
     return true;
 }
