@@ -1060,7 +1060,7 @@ DName& DName::AddFile(DName const& f, bool flag)
     return *this;
 }
 
-DName& DName::AddHome(DName const& home, bool flag)
+DName& DName::AddHome(DName const& home, bool)
 {
     if (home.isEmpty() || Char(1) == ':')
         return *this;
@@ -1068,16 +1068,33 @@ DName& DName::AddHome(DName const& home, bool flag)
         Copy(home);
         return *this;
     }
-    DName t(home);
-    if (!isSep(buffer[0]))
-        t.AttachSlash(flag);
-    t.Attach(*this);
+    // Put together in a buffer of its own, which then becomes the text: a
+    // walk joins every name it meets to its folder. The separator is the
+    // one AttachSlash adds.
+    unsigned const h = home.Len();
+    unsigned const n = Len();
+    char* const t = dmalloc(h + 2 + n);
+    if (!t)
+        return *this;
+    unsigned k = 1;    // t[0] is kept for a rooting "/"
+    std::memcpy(t + k, home.buffer, h);
+    k += h;
+    char const sep = std::memchr(home.buffer, '/', h) ? '/' : '\\';
+    if (!isSep(buffer[0]) && home.buffer[h - 1] != sep)
+        t[k++] = sep;
+    std::memcpy(t + k, buffer, n);
+    k += n;
     // A "/" path is rooted with a leading "/", but a drive path never is:
     // "/D:/x" would name nothing.
-    unsigned const slash = t.FindFirstChar('/');
-    if (slash != 0 && slash < t.Len() && t.Char(1) != ':')
-        t.InsertLeft('/', 1);
-    Copy(t);
+    char const* const slash = static_cast<char const*>(std::memchr(t + 1, '/', k - 1));
+    if (slash && slash != t + 1 && t[2] != ':')
+        t[0] = '/';
+    else
+        std::memmove(t, t + 1, --k);
+    t[k] = '\0';
+    std::free(buffer);
+    buffer = t;
+    size = k;
     return *this;
 }
 
