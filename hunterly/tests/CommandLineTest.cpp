@@ -8,46 +8,52 @@
 #include <vector>
 
 #include "CommandLine.h"
-#include "DirectoryListingSpec.h"
 #include "TempFolder.h"
 
 namespace {
 
-std::vector<std::string> Words(char const* text)
+using Strings = std::vector<std::string>;
+
+Strings Words(char const* text)
 {
     CommandLine line(text);
-    std::vector<std::string> words;
-    for (unsigned i = 0; i < line.GetCount(); ++i)
+    Strings words;
+    for (unsigned i = 0; i <= line.GetCount(); ++i)
         words.push_back(line.GetWord(i).Name());
-    return words;
+    return words;    // an empty word past the last
 }
 
-std::vector<std::string> Entries(Container<DName> const& list)
+Strings Entries(Container<DName> const& list)
 {
-    std::vector<std::string> entries;
+    Strings entries;
     for (DName const* e = list.First(); e; e = e->next)
         entries.push_back(e->Name());
     return entries;
 }
 
-using Strings = std::vector<std::string>;
-
-TEST(CommandLine, SplitsIntoWords)
+TEST(CommandLine, SplitsIntoWordsAndPaths)
 {
-    EXPECT_EQ((Strings{"C:\\Program Files\\hunterly.exe", "a.hur", "b c.hup", "d"}),
+    EXPECT_EQ((Strings{"C:\\Program Files\\hunterly.exe", "a.hur", "b c.hup", "d", ""}),
               Words("\"C:\\Program Files\\hunterly.exe\" a.hur \"b c.hup\" d"));
     // A program path without quotes is a word of its own.
-    EXPECT_EQ((Strings{"C:\\x\\hunterly.exe", "one"}), Words("C:\\x\\hunterly.exe one"));
+    EXPECT_EQ((Strings{"C:\\x\\hunterly.exe", "one", ""}), Words("C:\\x\\hunterly.exe one"));
     // Runs of blanks and empty quotes make no empty words.
-    EXPECT_EQ((Strings{"p", "a", "b"}), Words("p   a  \"\" b "));
-    EXPECT_EQ((Strings{"p", "x"}), Words("\"p\"\"x\""));
+    EXPECT_EQ((Strings{"p", "a", "b", ""}), Words("p   a  \"\" b "));
+    EXPECT_EQ((Strings{"p", "x", ""}), Words("\"p\"\"x\""));
     // A quote that is never closed runs to the end.
-    EXPECT_EQ((Strings{"p", "open ended"}), Words("p \"open ended"));
-    EXPECT_EQ(Strings{}, Words(""));
-    EXPECT_EQ(Strings{}, Words("   "));
+    EXPECT_EQ((Strings{"p", "open ended", ""}), Words("p \"open ended"));
+    EXPECT_EQ(Strings{""}, Words("   "));
 
-    CommandLine line("p a");
-    EXPECT_TRUE(line.GetWord(2).isEmpty());
+    struct { char const* path; char const* folder; char const* name; } const cases[] = {
+        {"C:\\dir\\f.txt", "C:\\dir", "f.txt"}, {"C:\\f.txt", "C:\\", "f.txt"},
+        {"/tmp/x", "/tmp", "x"}, {"f.txt", "", "f.txt"},
+    };
+    for (auto const& c : cases) {
+        DName folder("stale"), name("stale");
+        CommandLine::SplitPath(c.path, folder, name);
+        EXPECT_STREQ(c.folder, folder.Name()) << c.path;
+        EXPECT_STREQ(c.name, name.Name()) << c.path;
+    }
 }
 
 class CommandLineFiles : public ::testing::Test
@@ -55,7 +61,6 @@ class CommandLineFiles : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(temp.isMade());
         ASSERT_TRUE(TempFolder::Put(Path("stored.hur"), std::string("\x12\x90\x18\x23rest", 8)));
         ASSERT_TRUE(TempFolder::Put(Path("saved.hup"), std::string("\x17\x82\x02\x91rest", 8)));
         ASSERT_TRUE(TempFolder::Put(Path("text.txt"), "plain text"));
@@ -67,12 +72,12 @@ protected:
 
     std::string Path(char const* name) const { return temp.Path(name); }
 
-    std::string Line(std::vector<std::string> const& arguments) const
+    static CommandLine Line(Strings const& arguments)
     {
         std::string text = "\"C:\\hunterly\\hunterly.exe\"";
         for (std::string const& argument : arguments)
             text += " \"" + argument + "\"";
-        return text;
+        return CommandLine(text.c_str());
     }
 
     TempFolder temp;
@@ -82,71 +87,36 @@ TEST_F(CommandLineFiles, RecognisesFilesByTheirFirstBytes)
 {
     EXPECT_EQ(CommandLine::StoredResults, CommandLine::GetKind(Path("stored.hur").c_str()));
     EXPECT_EQ(CommandLine::Profile, CommandLine::GetKind(Path("saved.hup").c_str()));
-    EXPECT_EQ(CommandLine::Other, CommandLine::GetKind(Path("text.txt").c_str()));
-    EXPECT_EQ(CommandLine::Other, CommandLine::GetKind(Path("short.hur").c_str()));
-    EXPECT_EQ(CommandLine::Other, CommandLine::GetKind(Path("missing.hur").c_str()));
-    EXPECT_EQ(CommandLine::Other, CommandLine::GetKind(Path("sub").c_str()));
+    for (char const* other : {"text.txt", "short.hur", "missing.hur", "sub"})
+        EXPECT_EQ(CommandLine::Other, CommandLine::GetKind(Path(other).c_str())) << other;
     EXPECT_EQ(CommandLine::Other, CommandLine::GetKind(DName()));
 
-    EXPECT_TRUE(CommandLine(Line({Path("stored.hur"), Path("saved.hup")}).c_str()).isLoadable());
-    EXPECT_TRUE(CommandLine(Line({Path("saved.hup")}).c_str()).isLoadable());
-    EXPECT_FALSE(CommandLine(Line({Path("saved.hup"), Path("text.txt")}).c_str()).isLoadable());
-    EXPECT_FALSE(CommandLine(Line({}).c_str()).isLoadable());
+    EXPECT_TRUE(Line({Path("stored.hur"), Path("saved.hup")}).isLoadable());
+    EXPECT_TRUE(Line({Path("saved.hup")}).isLoadable());
+    EXPECT_FALSE(Line({Path("saved.hup"), Path("text.txt")}).isLoadable());
+    EXPECT_FALSE(Line({}).isLoadable());
 }
 
 TEST_F(CommandLineFiles, FoldersAndFilesBecomeANewSearch)
 {
     DirectoryListingSpec criteria("old.txt", "C:\\old");
     std::string const missing = Path("not here");
-    CommandLine line(Line({Path("sub"), Path("sub"), missing, Path("text.txt"),
-                           Path("sub\\b.txt"), Path("sub\\c.txt")}).c_str());
-    unsigned const seen = line.MakeSearch(criteria);
-    EXPECT_EQ(unsigned(CommandLine::SeenFiles | CommandLine::SeenFolders), seen);
+    EXPECT_EQ(unsigned(CommandLine::SeenFiles | CommandLine::SeenFolders),
+              Line({Path("sub"), Path("sub"), missing, Path("text.txt"), Path("sub\\b.txt"),
+                    Path("sub\\c.txt")})
+                  .MakeSearch(criteria));
     // Each folder once, whether given itself or as a file's folder; a path
     // that names nothing counts as a folder.
     EXPECT_EQ((Strings{Path("sub"), missing, temp.Dir()}), Entries(criteria.folders));
     EXPECT_EQ((Strings{"text.txt", "b.txt", "c.txt"}), Entries(criteria.names));
 
     EXPECT_EQ(unsigned(CommandLine::SeenFiles),
-              CommandLine(Line({Path("sub\\b.txt"), Path("sub\\c.txt")}).c_str()).MakeSearch(criteria));
+              Line({Path("sub\\b.txt"), Path("sub\\c.txt")}).MakeSearch(criteria));
     EXPECT_EQ((Strings{Path("sub")}), Entries(criteria.folders));
     EXPECT_EQ((Strings{"b.txt", "c.txt"}), Entries(criteria.names));
 
-    EXPECT_EQ(unsigned(CommandLine::SeenFolders),
-              CommandLine(Line({Path("sub")}).c_str()).MakeSearch(criteria));
+    EXPECT_EQ(unsigned(CommandLine::SeenFolders), Line({Path("sub")}).MakeSearch(criteria));
     EXPECT_TRUE(criteria.names.isEmpty());
-}
-
-TEST(CommandLine, SearchTextNamesWhatWasSeen)
-{
-    EXPECT_TRUE(CommandLine::SearchText(CommandLine::SeenFiles | CommandLine::SeenFolders)
-                    .Comp("File(s) and folder(s) have been detected and mandated as a new search."));
-    EXPECT_TRUE(CommandLine::SearchText(CommandLine::SeenFolders)
-                    .Comp("Folder(s) have been detected and mandated as a new search."));
-    EXPECT_TRUE(CommandLine::SearchText(CommandLine::SeenFiles)
-                    .Comp("File(s) have been detected and mandated as a new search."));
-}
-
-TEST(CommandLine, SplitPath)
-{
-    struct Case
-    {
-        char const* path;
-        char const* folder;
-        char const* name;
-    } const cases[] = {
-        {"C:\\dir\\f.txt", "C:\\dir", "f.txt"},
-        {"C:\\f.txt", "C:\\", "f.txt"},
-        {"/tmp/x", "/tmp", "x"},
-        {"f.txt", "", "f.txt"},
-    };
-    for (Case const& c : cases) {
-        DName folder("stale");
-        DName name("stale");
-        CommandLine::SplitPath(c.path, folder, name);
-        EXPECT_STREQ(c.folder, folder.Name()) << c.path;
-        EXPECT_STREQ(c.name, name.Name()) << c.path;
-    }
 }
 
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "DMsgBox.h"
+#include "DReg.h"
 #include "MainWindow.h"
 #include "Resource.h"
 #include "ShellRun.h"
@@ -18,47 +19,119 @@
 class MainWindowFixture : public ::testing::Test
 {
 protected:
-    static char const* const Program;
+    static constexpr char const* Program = "C:\\hunterly\\hunterly.exe";
 
     struct Opened
     {
-        std::string file;
-        std::string folder;
+        std::string file, folder;
     };
-    static std::vector<Opened> opened;
     struct Box
     {
-        std::string text;
-        std::string caption;
+        std::string text, caption;
     };
-    static std::vector<Box> boxes;
+    static inline std::vector<Opened> opened;
+    static inline std::vector<Box> boxes;
 
-    static void SetUpTestSuite();
-    void SetUp() override;
-    void TearDown() override;
+    static void SetUpTestSuite() { DDialog::EnableControls(); }
+
+    void SetUp() override
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, SharedFlags::Key);
+        opened.clear();
+        boxes.clear();
+        openBefore = ShellRun::SetOpen([](char const* file, char const* folder) {
+            opened.push_back({file, folder ? folder : ""});
+            return true;
+        });
+        boxBefore = DMsgBox::SetShow(RecordBox);
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        ShellRun::SetOpen(openBefore);
+        DMsgBox::SetShow(boxBefore);
+        RegDeleteTreeA(HKEY_CURRENT_USER, SharedFlags::Key);
+    }
 
     // The main window for a command line of the program and arguments.
-    MainWindow& Start(std::vector<std::string> const& arguments = {});
+    MainWindow& Start(std::vector<std::string> const& arguments = {})
+    {
+        std::string line = std::string("\"") + Program + "\"";
+        for (std::string const& argument : arguments)
+            line += " \"" + argument + "\"";
+        window.reset(new MainWindow(line.c_str()));
+        EXPECT_TRUE(window->Create());
+        return *window;
+    }
 
-    HWND Item(int id) const;
-    std::string Status() const;
-    int Shown() const;
-    HMENU Menu() const;
-    bool Checked(unsigned id) const;
-    void Command(unsigned id) const;
-    bool Key(WPARAM key) const;
+    HWND Item(int id) const { return GetDlgItem(window->GetWnd(), id); }
+    std::string Status() const { return Text(Item(IDC_STATUS)); }
+    int Shown() const { return window->GetSheet().GetActiveIndex(); }
+    bool Visible(int id) const { return GetWindowLongPtrA(Item(id), GWL_STYLE) & WS_VISIBLE; }
+    void Command(unsigned id) const { SendMessageA(window->GetWnd(), WM_COMMAND, id, 0); }
 
-    static std::string Text(HWND window);
-    static void Put(char const* key, char const* name, unsigned long value);
-    static void PutFolder(std::string const& folder);
-    static unsigned long Stored(char const* key, char const* name);
+    bool Checked(unsigned id) const
+    {
+        return GetMenuState(GetMenu(window->GetWnd()), id, MF_BYCOMMAND) & MF_CHECKED;
+    }
+
+    // A key pressed on the start button, as the message loop hands it over.
+    bool Key(WPARAM key) const
+    {
+        MSG msg = {};
+        msg.hwnd = Item(IDC_STARTSEARCH);
+        msg.message = WM_KEYDOWN;
+        msg.wParam = key;
+        return DDialog::FilterMessage(msg);
+    }
+
+    static std::string Text(HWND window)
+    {
+        char text[1024] = "";
+        GetWindowTextA(window, text, sizeof text);
+        return text;
+    }
+
+    // Where a window stands in its parent's client area.
+    static RECT Place(HWND window)
+    {
+        RECT r;
+        GetWindowRect(window, &r);
+        MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    static void Put(char const* key, char const* name, unsigned long value)
+    {
+        DReg reg;
+        ASSERT_TRUE(reg.Create(HKEY_CURRENT_USER, key));
+        ASSERT_TRUE(reg.SetDwordValue(name, value));
+    }
+
+    static void PutFolder(std::string const& folder)
+    {
+        DReg reg;
+        ASSERT_TRUE(reg.Create(HKEY_CURRENT_USER, SharedFlags::Key));
+        ASSERT_TRUE(reg.SetValue("Folder", folder.c_str(), REG_SZ));
+    }
+
+    static unsigned long Stored(char const* key, char const* name)
+    {
+        DReg reg(HKEY_CURRENT_USER, key);
+        EXPECT_TRUE(reg.LoadKeyValue(name)) << name;
+        return reg.LoadKeyDword(name);
+    }
 
     std::unique_ptr<MainWindow> window;
 
 private:
-    static bool RecordOpen(char const* file, char const* folder);
-    static int WINAPI RecordBox(HWND owner, char const* text, char const* caption, unsigned style);
+    static int WINAPI RecordBox(HWND, char const* text, char const* caption, unsigned)
+    {
+        boxes.push_back({text, caption});
+        return IDOK;
+    }
 
-    ShellRun::OpenFunction before = nullptr;
+    ShellRun::OpenFunction openBefore = nullptr;
     DMsgBox::ShowFunction boxBefore = nullptr;
 };

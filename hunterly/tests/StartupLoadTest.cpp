@@ -2,7 +2,6 @@
 // loaded at start: what is loaded, where the window ends, and the boxes and
 // texts of damaged files.
 #include <string>
-#include <vector>
 
 #include "FileOper.h"
 #include "MainWindowFixture.h"
@@ -18,33 +17,17 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        ASSERT_TRUE(temp.isMade());
         ASSERT_TRUE(TempFolder::Put(temp.Path("one.txt"), "one"));
         ASSERT_TRUE(TempFolder::Put(temp.Path("two.txt"), "second"));
-        stored = temp.Path("found.hur");
-        profile = temp.Path("search.hup");
-        ASSERT_TRUE(WriteStored(stored));
-        ASSERT_TRUE(WriteProfile(profile));
-    }
-
-    // A stored list of the two files.
-    bool WriteStored(std::string const& path) const
-    {
+        // A stored list of the two files, and criteria for "*.txt" below the folder.
         DFileLoad list;
         list.InsertRight(DFile(DName(temp.Path("one.txt").c_str())));
         list.InsertRight(DFile(DName(temp.Path("two.txt").c_str())));
-        unsigned long const magic = CommandLine::StoredResultsMagic;
+        unsigned long const magics[] = {CommandLine::StoredResultsMagic, CommandLine::ProfileMagic};
         FileOper f;
-        return f.Create(path.c_str()) && f.Write(&magic, 4) && list.Write(f);
-    }
-
-    // Criteria for "*.txt" below the folder.
-    bool WriteProfile(std::string const& path) const
-    {
+        ASSERT_TRUE(f.Create(stored.c_str()) && f.Write(&magics[0], 4) && list.Write(f));
         DirectoryListingSpec const criteria(DName("*.txt"), DName(temp.Dir().c_str()));
-        unsigned long const magic = CommandLine::ProfileMagic;
-        FileOper f;
-        return f.Create(path.c_str()) && f.Write(&magic, 4) && criteria.Write(f);
+        ASSERT_TRUE(f.Create(profile.c_str()) && f.Write(&magics[1], 4) && criteria.Write(f));
     }
 
     // The file cut to its first bytes.
@@ -58,8 +41,8 @@ protected:
     DFileLoad& Results() const { return window->GetResultsPage().GetResults(); }
 
     TempFolder temp;
-    std::string stored;
-    std::string profile;
+    std::string const stored = temp.Path("found.hur");
+    std::string const profile = temp.Path("search.hup");
 };
 
 TEST_F(StartupLoadTest, StoredResultsAreRestoredOntoTheResultsPage)
@@ -70,29 +53,24 @@ TEST_F(StartupLoadTest, StoredResultsAreRestoredOntoTheResultsPage)
     EXPECT_TRUE(boxes.empty());
     ASSERT_EQ(2u, Results().Size());
     EXPECT_STREQ(temp.Path("one.txt").c_str(), Results()[0].GetFullPath().Name());
-    EXPECT_STREQ(temp.Path("two.txt").c_str(), Results()[1].GetFullPath().Name());
     EXPECT_EQ(6ull, Results()[1].GetFileSize64());
     // Loading results is not a search.
     EXPECT_TRUE(main.GetCriteria().isEmpty());
-
     // Each entry is a row of the list.
     HWND const list = GetDlgItem(main.GetResultsPage().GetWnd(), IDC_RESULTLIST);
     ASSERT_EQ(2, ListView_GetItemCount(list));
     char name[MAX_PATH] = "";
     ListView_GetItemText(list, 1, 0, name, sizeof name);
     EXPECT_STREQ("two.txt", name);
-}
 
-TEST_F(StartupLoadTest, OnlyTheFirstLoadableFileIsLoaded)
-{
-    MainWindow& main = Start({stored, profile});
+    // Only the first loadable file is loaded.
+    Start({stored, profile});
     EXPECT_EQ("Only one stored results file could be loaded.", Status());
     EXPECT_EQ(2u, Results().Size());
-    EXPECT_TRUE(main.GetCriteria().isEmpty());
-
-    MainWindow& other = Start({profile, stored});
+    EXPECT_TRUE(window->GetCriteria().isEmpty());
+    Start({profile, stored});
     EXPECT_EQ("Only one profile could be loaded.", Status());
-    EXPECT_EQ(1u, other.GetCriteria().folders.Size());
+    EXPECT_EQ(1u, window->GetCriteria().folders.Size());
     EXPECT_TRUE(Results().isEmpty());
 }
 
@@ -100,45 +78,40 @@ TEST_F(StartupLoadTest, ProfileBecomesTheCriteriaOfEveryPage)
 {
     // Shown at start by the stored settings, left for the file names.
     Put(SharedFlags::Key, "Active", MainWindow::ContainingPage);
-    MainWindow& main = Start({profile});
+    DirectoryListingSpec const& criteria = Start({profile}).GetCriteria();
     EXPECT_EQ("Profile was loaded successfully.", Status());
     EXPECT_EQ(MainWindow::FileNamesPage, Shown());
-    DirectoryListingSpec const& criteria = main.GetCriteria();
     ASSERT_EQ(1u, criteria.folders.Size());
     EXPECT_STREQ(temp.Dir().c_str(), criteria.folders[0].Name());
     ASSERT_EQ(1u, criteria.names.Size());
     EXPECT_STREQ("*.txt", criteria.names[0].Name());
     EXPECT_TRUE(boxes.empty());
+
+    // A damaged profile is reported on the status line alone.
+    Start({Cut(profile, TempFolder::Get(profile).size() - 1, "short.hup")});
+    EXPECT_EQ("Could not read profile.", Status());
+    EXPECT_EQ(MainWindow::FileNamesPage, Shown());
+    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(StartupLoadTest, DamagedStoredResultsAreReportedNotRestored)
 {
-    size_t const whole = TempFolder::Get(stored).size();
     // The magic alone, the count without its records, a record cut short.
-    char const* const names[] = {"magic.hur", "count.hur", "short.hur"};
-    size_t const keeps[] = {4, 8, whole - 1};
-    for (unsigned i = 0; i < 3; ++i) {
+    size_t const keeps[] = {4, 8, TempFolder::Get(stored).size() - 1};
+    for (size_t keep : keeps) {
+        SCOPED_TRACE(keep);
         boxes.clear();
-        std::string const damaged = Cut(stored, keeps[i], names[i]);
+        std::string const damaged = Cut(stored, keep, "damaged.hur");
         Start({damaged});
-        EXPECT_EQ("Was unable to load stored results.", Status()) << names[i];
-        ASSERT_EQ(1u, boxes.size()) << names[i];
+        EXPECT_EQ("Was unable to load stored results.", Status());
+        ASSERT_EQ(1u, boxes.size());
         EXPECT_EQ("Invalid Results", boxes[0].caption);
         EXPECT_EQ("Could not open stored results or it was invalid \"" + damaged + "\".",
                   boxes[0].text);
-        EXPECT_NE(MainWindow::ResultsPage, Shown()) << names[i];
+        EXPECT_NE(MainWindow::ResultsPage, Shown());
         // The records before the damage, at most.
-        EXPECT_GT(2u, Results().Size()) << names[i];
+        EXPECT_GT(2u, Results().Size());
     }
-}
-
-TEST_F(StartupLoadTest, DamagedProfileIsReportedOnTheStatusLine)
-{
-    size_t const whole = TempFolder::Get(profile).size();
-    Start({Cut(profile, whole - 1, "short.hup")});
-    EXPECT_EQ("Could not read profile.", Status());
-    EXPECT_EQ(MainWindow::FileNamesPage, Shown());
-    EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(StartupLoadTest, LoadingByNameChecksTheKind)

@@ -40,6 +40,11 @@ DFile Entry(char const* path, unsigned attributes = 0x20, unsigned size = 0)
     return DFile(DName(path), attributes, size);
 }
 
+DFile Dated(FILETIME const* created, FILETIME const* accessed, FILETIME const* written)
+{
+    return DFile(DName("C:\\f"), 0x20, 0, created, accessed, written);
+}
+
 class Match : public ::testing::Test
 {
 protected:
@@ -50,15 +55,6 @@ protected:
 
     DFileLoad load_;
 };
-
-TEST_F(Match, DotsNeverMatch)
-{
-    DirectoryListingSpec spec = Everything();
-    spec.names.InsertRight(DName());
-    EXPECT_FALSE(Test(spec, Entry("C:\\dir\\.", 0x10)));
-    EXPECT_FALSE(Test(spec, Entry("C:\\dir\\..", 0x10)));
-    EXPECT_TRUE(Test(spec, Entry("C:\\dir\\...", 0x10)));
-}
 
 TEST_F(Match, NamePatterns)
 {
@@ -93,8 +89,11 @@ TEST_F(Match, NamePatterns)
         list.names.InsertRight(DName("*.nothing"));
         EXPECT_EQ(c.fits, Test(list, Entry(c.path)));
     }
-    // With no names nothing matches.
+    // With no names nothing matches; dots never.
     EXPECT_FALSE(Test(DirectoryListingSpec(), Entry("C:\\a.txt")));
+    EXPECT_FALSE(Test(Everything(), Entry("C:\\dir\\.", 0x10)));
+    EXPECT_FALSE(Test(Everything(), Entry("C:\\dir\\..", 0x10)));
+    EXPECT_TRUE(Test(Everything(), Entry("C:\\dir\\...", 0x10)));
 }
 
 TEST_F(Match, SizeModes)
@@ -121,20 +120,15 @@ TEST_F(Match, SizeModes)
     DFile huge = Entry("C:\\f");
     huge.SetFileSize(10, 1);
     EXPECT_TRUE(Test(ten, huge));
-}
 
-TEST_F(Match, SizeRangeIncludesBothEnds)
-{
+    // A range includes both ends; turned round it holds nothing.
     DirectoryListingSpec spec = Everything();
     spec.sizeMode = 6;
     spec.sizeValue = 10;
     spec.sizeUpper = 20;
-    unsigned const sizes[] = {9, 10, 15, 20, 21};
-    bool const inside[] = {false, true, true, true, false};
-    for (unsigned i = 0; i < 5; ++i)
-        EXPECT_EQ(inside[i], Test(spec, Entry("C:\\f", 0x20, sizes[i]))) << sizes[i];
-
-    // A range turned round holds nothing.
+    unsigned const sizes[] = {9, 10, 20, 21};
+    for (unsigned i = 0; i < 4; ++i)
+        EXPECT_EQ(i == 1 || i == 2, Test(spec, Entry("C:\\f", 0x20, sizes[i]))) << sizes[i];
     spec.sizeValue = 20;
     spec.sizeUpper = 10;
     for (unsigned size : sizes)
@@ -171,62 +165,47 @@ TEST_F(Match, AttributeModes)
     }
 }
 
-TEST_F(Match, DateModesForEachOfTheThreeDates)
+TEST_F(Match, DateModes)
 {
-    FILETIME const reference =
-        DFile::GetUTCDate(TestTime::Local(2004, 7, 1, 10, 0, 0));
-    FILETIME const before = TestTime::Shift(reference, -1000);
     // 10:00:00.9 is still the reference second.
-    FILETIME const same = TestTime::Shift(reference, 900);
-    FILETIME const after = TestTime::Shift(reference, 1000);
-    FILETIME const other = DFile::GetUTCDate(TestTime::Local(1999, 1, 1));
-
-    enum { Created, Accessed, Written };
-    for (int which : {Created, Accessed, Written}) {
-        for (Row const& r : ComparisonModes) {
-            SCOPED_TRACE(which * 100 + r.mode);
-            DirectoryListingSpec spec = Everything();
-            unsigned char& mode = which == Created    ? spec.createdMode
-                                  : which == Accessed ? spec.accessedMode
-                                                      : spec.writtenMode;
-            FILETIME& ref = which == Created    ? spec.created
-                            : which == Accessed ? spec.accessed
-                                                : spec.written;
-            mode = r.mode;
-            ref = reference;
-            bool const expected[] = {r.below, r.at, r.above};
-            FILETIME const dates[] = {before, same, after};
-            for (int i = 0; i < 3; ++i) {
-                // The other two dates lie far away: only this one is tested.
-                FILETIME const* c = which == Created ? &dates[i] : &other;
-                FILETIME const* a = which == Accessed ? &dates[i] : &other;
-                FILETIME const* w = which == Written ? &dates[i] : &other;
-                DFile const entry(DName("C:\\f"), 0x20, 0, c, a, w);
-                EXPECT_EQ(expected[i], Test(spec, entry)) << i;
-            }
-        }
+    FILETIME const reference = DFile::GetUTCDate(TestTime::Local(2004, 7, 1, 10, 0, 0));
+    FILETIME const dates[] = {TestTime::Shift(reference, -1000), TestTime::Shift(reference, 900),
+                              TestTime::Shift(reference, 1000)};
+    for (Row const& r : ComparisonModes) {
+        DirectoryListingSpec spec = Everything();
+        spec.writtenMode = r.mode;
+        spec.written = reference;
+        bool const expected[] = {r.below, r.at, r.above};
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(expected[i], Test(spec, Dated(nullptr, nullptr, &dates[i])))
+                << int(r.mode) << " " << i;
     }
-}
 
-TEST_F(Match, DatesBefore1985AreOneMoment)
-{
-    DirectoryListingSpec spec = Everything();
-    spec.written = DFile::GetUTCDate(TestTime::Local(1984, 6, 1));
+    // Each date is tested against its own reference, the others far away.
+    FILETIME const other = DFile::GetUTCDate(TestTime::Local(1999, 1, 1));
+    DirectoryListingSpec created = Everything();
+    created.createdMode = 1;
+    created.created = reference;
+    DirectoryListingSpec accessed = Everything();
+    accessed.accessedMode = 1;
+    accessed.accessed = reference;
+    EXPECT_TRUE(Test(created, Dated(&dates[1], &other, &other)));
+    EXPECT_FALSE(Test(created, Dated(&other, &dates[1], &dates[1])));
+    EXPECT_TRUE(Test(accessed, Dated(&other, &dates[1], &other)));
+    EXPECT_FALSE(Test(accessed, Dated(&dates[1], &other, &dates[1])));
+
+    // The zero date and every date before 1985 are one moment.
+    DirectoryListingSpec old = Everything();
+    old.written = DFile::GetUTCDate(TestTime::Local(1984, 6, 1));
     FILETIME const zero = {0, 0};
-    FILETIME const old = DFile::GetUTCDate(TestTime::Local(1980, 1, 1));
+    FILETIME const before = DFile::GetUTCDate(TestTime::Local(1980, 1, 1));
     FILETIME const valid = DFile::GetUTCDate(TestTime::Local(1985, 1, 1));
-    DFile const zeroEntry(DName("C:\\f"), 0x20, 0, nullptr, nullptr, &zero);
-    DFile const oldEntry(DName("C:\\f"), 0x20, 0, nullptr, nullptr, &old);
-    DFile const validEntry(DName("C:\\f"), 0x20, 0, nullptr, nullptr, &valid);
-
-    spec.writtenMode = 2;
-    EXPECT_FALSE(Test(spec, zeroEntry));
-    EXPECT_FALSE(Test(spec, oldEntry));
-    EXPECT_FALSE(Test(spec, validEntry));
-    spec.writtenMode = 1;
-    EXPECT_TRUE(Test(spec, zeroEntry));
-    EXPECT_TRUE(Test(spec, oldEntry));
-    EXPECT_FALSE(Test(spec, validEntry));
+    for (unsigned char mode : {1, 2}) {
+        old.writtenMode = mode;
+        EXPECT_EQ(mode == 1, Test(old, Dated(nullptr, nullptr, &zero)));
+        EXPECT_EQ(mode == 1, Test(old, Dated(nullptr, nullptr, &before)));
+        EXPECT_FALSE(Test(old, Dated(nullptr, nullptr, &valid)));
+    }
 }
 
 TEST_F(Match, EveryTestMustPass)

@@ -1,7 +1,6 @@
 // The criteria record: construction, copying, emptiness and the profile form.
 #include "DirectoryListingSpec.h"
 
-#include "DFile.h"
 #include "FileOper.h"
 
 #include <gtest/gtest.h>
@@ -17,20 +16,7 @@ std::string Joined(Container<DName> const& list)
 {
     std::string out;
     for (DName const* e = list.First(); e; e = e->next)
-        out += std::string(e->Name(), e->Size()) + "|";
-    return out;
-}
-
-std::string Bytes(DName const& n)
-{
-    return std::string(n.Name(), n.Size());
-}
-
-std::string Le32(unsigned v)
-{
-    std::string out;
-    for (int i = 0; i < 4; ++i)
-        out += char((v >> (8 * i)) & 0xFF);
+        out += Bytes(*e) + "|";
     return out;
 }
 
@@ -45,28 +31,6 @@ std::string Stored(FILETIME const& t)
 }
 
 std::string const Magic = "\x93\x82\x01\x28";
-
-void ExpectSame(DirectoryListingSpec const& a, DirectoryListingSpec const& b)
-{
-    EXPECT_EQ(Joined(a.names), Joined(b.names));
-    EXPECT_EQ(Joined(a.folders), Joined(b.folders));
-    EXPECT_EQ(a.radix, b.radix);
-    EXPECT_EQ(Bytes(a.containing), Bytes(b.containing));
-    EXPECT_EQ(a.readSize, b.readSize);
-    EXPECT_EQ(a.sizeMode, b.sizeMode);
-    EXPECT_EQ(a.writtenMode, b.writtenMode);
-    EXPECT_EQ(a.createdMode, b.createdMode);
-    EXPECT_EQ(a.accessedMode, b.accessedMode);
-    EXPECT_EQ(a.attributeMode, b.attributeMode);
-    EXPECT_EQ(a.notContaining, b.notContaining);
-    EXPECT_EQ(a.containingMode, b.containingMode);
-    EXPECT_EQ(a.sizeUpper, b.sizeUpper);
-    EXPECT_EQ(a.sizeValue, b.sizeValue);
-    EXPECT_EQ(a.attributeMask, b.attributeMask);
-    EXPECT_TRUE(DFile::CompDates(a.created, b.created));
-    EXPECT_TRUE(DFile::CompDates(a.accessed, b.accessed));
-    EXPECT_TRUE(DFile::CompDates(a.written, b.written));
-}
 
 DirectoryListingSpec Full()
 {
@@ -87,19 +51,42 @@ DirectoryListingSpec Full()
     return s;
 }
 
+// Every field of Full(), in the order and form of the profile.
 std::string FullBytes()
 {
     DirectoryListingSpec const s = Full();
-    return Magic + Le32(2) + Stored("*.txt") + Stored("a?c") + Le32(1) +
-           Stored("C:\\data") + "\x10" + Stored("0022FF") + Le32(4096) +
-           std::string("\x06\x01\x02\x03\x05\x01\x0A", 7) + Le32(2000) +
-           Le32(1000) + Le32(0x21) + Stored(s.created) + Stored(s.accessed) +
-           Stored(s.written);
+    return Magic + Le32(2) + Stored("*.txt") + Stored("a?c") + Le32(1) + Stored("C:\\data") +
+           "\x10" + Stored("0022FF") + Le32(4096) +
+           std::string("\x06\x01\x02\x03\x05\x01\x0A", 7) + Le32(2000) + Le32(1000) +
+           Le32(0x21) + Stored(s.created) + Stored(s.accessed) + Stored(s.written);
 }
 
-TEST(DirectoryListingSpec, ConstructorsLeaveOutEmptyNamesAndFolders)
+class Criteria : public ::testing::Test
 {
-    EXPECT_TRUE(DirectoryListingSpec().isEmpty());
+protected:
+    // The profile form, which holds every field: records that store alike
+    // are alike.
+    std::string Written(DirectoryListingSpec const& s, bool expected = true)
+    {
+        FileOper out;
+        EXPECT_TRUE(out.Create(dir_.Path("out.hup").c_str()));
+        EXPECT_EQ(expected, s.Write(out));
+        out.Close();
+        return TempFolder::Get(dir_.Path("out.hup"));
+    }
+
+    bool ReadBack(std::string const& bytes, DirectoryListingSpec& s)
+    {
+        EXPECT_TRUE(TempFolder::Put(dir_.Path("in.hup"), bytes));
+        FileOper in(dir_.Path("in.hup").c_str(), false);
+        return s.Read(in);
+    }
+
+    TempFolder dir_;
+};
+
+TEST_F(Criteria, ConstructorsLeaveOutEmptyNamesAndFolders)
+{
     EXPECT_TRUE(DirectoryListingSpec(42).isEmpty());
     EXPECT_TRUE(DirectoryListingSpec("").isEmpty());
     EXPECT_TRUE(DirectoryListingSpec(static_cast<char const*>(nullptr)).isEmpty());
@@ -109,28 +96,21 @@ TEST(DirectoryListingSpec, ConstructorsLeaveOutEmptyNamesAndFolders)
     EXPECT_EQ("", Joined(sized.folders));
     EXPECT_EQ(1, sized.attributeMode);
     EXPECT_EQ(4, sized.sizeMode);
-
     Container<DName> folders;
     folders.InsertRight(DName("C:\\a"));
     folders.InsertRight(DName("D:\\b"));
-    DirectoryListingSpec const listed(DName(), folders);
-    EXPECT_EQ("", Joined(listed.names));
-    EXPECT_EQ("C:\\a|D:\\b|", Joined(listed.folders));
-
-    DirectoryListingSpec const attr("*.h", 0x10, 2);
-    EXPECT_EQ("*.h|", Joined(attr.names));
-    EXPECT_EQ(0x10u, attr.attributeMask);
+    EXPECT_EQ("C:\\a|D:\\b|", Joined(DirectoryListingSpec(DName(), folders).folders));
+    EXPECT_EQ(0x10u, DirectoryListingSpec("*.h", 0x10, 2).attributeMask);
 
     // The containing text is taken byte for byte; its mode stays off.
     DName text;
     text.Namen("a\0b", 3);
     DirectoryListingSpec const containing(DName(), DName("f"), text, true);
     EXPECT_EQ(std::string("a\0b", 3), Bytes(containing.containing));
-    EXPECT_EQ("f|", Joined(containing.folders));
     EXPECT_EQ(0, containing.containingMode);
 }
 
-TEST(DirectoryListingSpec, CopiesAreDeepAndLeaveTheRadix)
+TEST_F(Criteria, CopiesAreDeepAndLeaveTheRadix)
 {
     DirectoryListingSpec const full = Full();
     DirectoryListingSpec target;
@@ -139,8 +119,7 @@ TEST(DirectoryListingSpec, CopiesAreDeepAndLeaveTheRadix)
     ASSERT_TRUE(target.Copy(full));
     EXPECT_EQ(8, target.radix);
     target.radix = full.radix;
-    ExpectSame(full, target);
-
+    EXPECT_EQ(FullBytes(), Written(target));
     target.names.DelPos(0);
     EXPECT_EQ("*.txt|a?c|", Joined(full.names));
 
@@ -148,24 +127,17 @@ TEST(DirectoryListingSpec, CopiesAreDeepAndLeaveTheRadix)
     assigned.radix = 2;
     assigned = full;
     EXPECT_EQ(2, assigned.radix);
-    EXPECT_EQ(Bytes(full.containing), Bytes(assigned.containing));
-
-    // A new record takes the radix with the rest.
-    DirectoryListingSpec const constructed(full);
-    ExpectSame(full, constructed);
-
     assigned = assigned;
     EXPECT_EQ("*.txt|a?c|", Joined(assigned.names));
-}
+    // A new record takes the radix with the rest.
+    EXPECT_EQ(FullBytes(), Written(DirectoryListingSpec(full)));
 
-TEST(DirectoryListingSpec, DestroyKeepsOnlyTheRadix)
-{
+    // Destroy keeps only the radix; a mask keeps only the radix and itself.
     DirectoryListingSpec s = Full();
     s.Destroy();
     EXPECT_EQ(16, s.radix);
     s.radix = 0;
-    ExpectSame(DirectoryListingSpec(), s);
-
+    EXPECT_EQ(Written(DirectoryListingSpec()), Written(s));
     DirectoryListingSpec m = Full();
     m = 0x22u;
     EXPECT_EQ(0x22u, m.attributeMask);
@@ -174,19 +146,15 @@ TEST(DirectoryListingSpec, DestroyKeepsOnlyTheRadix)
     EXPECT_EQ(0, m.sizeMode);
 }
 
-TEST(DirectoryListingSpec, EmptinessIgnoresModesAndBounds)
+TEST_F(Criteria, EmptinessIgnoresModesAndBounds)
 {
     DirectoryListingSpec s;
-    s.sizeMode = 3;
-    s.writtenMode = 1;
-    s.attributeMode = 2;
-    s.containingMode = 1;
+    s.sizeMode = s.writtenMode = s.attributeMode = s.containingMode = 3;
     s.notContaining = true;
     s.sizeUpper = 100;
     s.readSize = 512;
     s.radix = 16;
-    EXPECT_TRUE(s.isEmpty());
-    EXPECT_TRUE(!s);
+    EXPECT_TRUE(s.isEmpty() && !s);
 
     void (*const fills[])(DirectoryListingSpec&) = {
         [](DirectoryListingSpec& r) { r.names.InsertRight(DName("a")); },
@@ -205,81 +173,40 @@ TEST(DirectoryListingSpec, EmptinessIgnoresModesAndBounds)
     }
 }
 
-class Profile : public ::testing::Test
+TEST_F(Criteria, ProfileLayoutByteByByteAndBack)
 {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isMade()); }
-
-    std::string Written(DirectoryListingSpec const& s, bool expected = true)
-    {
-        std::string const path = dir_.Path("out.hup");
-        FileOper out;
-        EXPECT_TRUE(out.Create(path.c_str()));
-        EXPECT_EQ(expected, s.Write(out));
-        out.Close();
-        return TempFolder::Get(path);
-    }
-
-    bool ReadBack(std::string const& bytes, DirectoryListingSpec& s)
-    {
-        std::string const path = dir_.Path("in.hup");
-        EXPECT_TRUE(TempFolder::Put(path, bytes));
-        FileOper in(path.c_str(), false);
-        EXPECT_TRUE(in.isOpen());
-        return s.Read(in);
-    }
-
-    TempFolder dir_;
-};
-
-TEST_F(Profile, EmptyRecordIsSixtyFourBytes)
-{
-    std::string const bytes = Written(DirectoryListingSpec());
-    EXPECT_EQ(Magic + std::string(60, '\0'), bytes);
+    EXPECT_EQ(Magic + std::string(60, '\0'), Written(DirectoryListingSpec()));
     DirectoryListingSpec back = Full();
-    ASSERT_TRUE(ReadBack(bytes, back));
-    ExpectSame(DirectoryListingSpec(), back);
-}
+    ASSERT_TRUE(ReadBack(Written(DirectoryListingSpec()), back));
+    EXPECT_EQ(Magic + std::string(60, '\0'), Written(back));
 
-TEST_F(Profile, LayoutByteByByteAndBack)
-{
-    std::string const bytes = Written(Full());
-    EXPECT_EQ(FullBytes(), bytes);
-    DirectoryListingSpec back;
-    ASSERT_TRUE(ReadBack(bytes, back));
-    ExpectSame(Full(), back);
+    EXPECT_EQ(FullBytes(), Written(Full()));
+    ASSERT_TRUE(ReadBack(FullBytes(), back));
+    EXPECT_EQ(FullBytes(), Written(back));
     EXPECT_EQ(std::string("\x00\x22\xFF", 3), Bytes(back.containing));
-}
 
-TEST_F(Profile, WrongMagicChangesNothing)
-{
+    // A wrong magic, or nothing at all, changes nothing.
     std::string bytes = FullBytes();
     bytes[3] = 0x29;
-    DirectoryListingSpec s = Full();
-    s.names.DelPos(0);
-    DirectoryListingSpec const before(s);
+    DirectoryListingSpec s(DName("kept"), DName("C:\\kept"), 0x4, 77, 2, 3);
+    std::string const before = Written(s);
     EXPECT_FALSE(ReadBack(bytes, s));
-    ExpectSame(before, s);
     EXPECT_FALSE(ReadBack("", s));
-    ExpectSame(before, s);
+    EXPECT_EQ(before, Written(s));
 }
 
-TEST_F(Profile, EveryCutFails)
+TEST_F(Criteria, EveryCutFailsAndACutInsideTheFoldersKeepsTheNames)
 {
     std::string const bytes = FullBytes();
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         DirectoryListingSpec s;
         ASSERT_FALSE(ReadBack(bytes.substr(0, cut), s)) << cut;
     }
-}
 
-TEST_F(Profile, CutInsideTheFoldersKeepsTheNamesReadAndNothingElse)
-{
-    std::string const bytes = FullBytes();
     size_t const folders = 4 + 4 + 9 + 7;    // the folder count
     DirectoryListingSpec s(DName("old"), DName("C:\\old"), 0x4, 77, 2, 3);
     s.containing = "keep";
-    for (size_t cut : {folders, folders + 2, folders + 4, folders + 10}) {
+    for (size_t cut : {folders, folders + 2, folders + 10}) {
         SCOPED_TRACE(cut);
         DirectoryListingSpec r(s);
         EXPECT_FALSE(ReadBack(bytes.substr(0, cut), r));
@@ -287,10 +214,8 @@ TEST_F(Profile, CutInsideTheFoldersKeepsTheNamesReadAndNothingElse)
         EXPECT_EQ("", Joined(r.folders));
         EXPECT_EQ("keep", Bytes(r.containing));
         EXPECT_EQ(77u, r.sizeValue);
-        EXPECT_EQ(0x4u, r.attributeMask);
         EXPECT_EQ(3, r.sizeMode);
     }
-
     // A cut inside a name empties the names.
     DirectoryListingSpec r(s);
     EXPECT_FALSE(ReadBack(bytes.substr(0, 4 + 4 + 9 + 2), r));
@@ -298,10 +223,9 @@ TEST_F(Profile, CutInsideTheFoldersKeepsTheNamesReadAndNothingElse)
     EXPECT_EQ("C:\\old|", Joined(r.folders));
 }
 
-TEST_F(Profile, HugeCountsAndLengthsFail)
+TEST_F(Criteria, HugeCountsAndLengthsFail)
 {
-    std::string const tail = Le32(0) + std::string(1, '\0') + Le32(0) +
-                             std::string(47, '\0');
+    std::string const tail = Le32(0) + std::string(1, '\0') + Le32(0) + std::string(47, '\0');
     std::string const bad[] = {
         Magic + Le32(0xFFFFFFFFu) + Stored("a") + Stored("b"),
         Magic + Le32(0xFFFFFFFFu) + std::string(400, '\0'),
@@ -312,42 +236,31 @@ TEST_F(Profile, HugeCountsAndLengthsFail)
             std::string(70000, '0') + std::string(47, '\0'),
     };
     for (std::string const& bytes : bad) {
-        SCOPED_TRACE(bytes.size());
         DirectoryListingSpec s;
-        EXPECT_FALSE(ReadBack(bytes, s));
-        EXPECT_TRUE(s.names.isEmpty());
-        EXPECT_TRUE(s.folders.isEmpty());
+        EXPECT_FALSE(ReadBack(bytes, s)) << bytes.size();
+        EXPECT_TRUE(s.names.isEmpty() && s.folders.isEmpty()) << bytes.size();
     }
     // The largest length that can be read back is read back.
     DirectoryListingSpec s;
-    EXPECT_TRUE(ReadBack(Magic + Le32(1) + Stored(std::string(65519, 'n')) +
-                             tail, s));
+    EXPECT_TRUE(ReadBack(Magic + Le32(1) + Stored(std::string(65519, 'n')) + tail, s));
     EXPECT_EQ(65519u, s.names[0].Size());
-}
 
-TEST_F(Profile, TextTooLongToReadBackIsNotWritten)
-{
-    DirectoryListingSpec s;
+    // A text too long to read back is not written.
+    s.names.Destroy();
     s.containing = DName(32760u, 'z');    // 65,520 digits
-    std::string const bytes = Written(s, false);
-    EXPECT_EQ(Magic + std::string(9, '\0'), bytes);
-
+    EXPECT_EQ(Magic + std::string(9, '\0'), Written(s, false));
     s.containing = DName(32759u, 'z');
-    std::string const largest = Written(s);
     DirectoryListingSpec back;
-    ASSERT_TRUE(ReadBack(largest, back));
+    ASSERT_TRUE(ReadBack(Written(s), back));
     EXPECT_EQ(32759u, back.containing.Size());
-}
 
-TEST_F(Profile, MalformedDigitsFollowTheRadixReader)
-{
+    // Malformed digits follow the radix reader.
     std::string const head = Magic + Le32(0) + Le32(0) + std::string(1, '\x10');
     std::string const rest = Le32(0) + std::string(7 + 12 + 24, '\0');
-    DirectoryListingSpec s;
-    ASSERT_TRUE(ReadBack(head + Stored("4142F") + rest, s));
-    EXPECT_EQ("AB", Bytes(s.containing));
-    ASSERT_TRUE(ReadBack(head + Stored("6a62") + rest, s));
-    EXPECT_EQ("jb", Bytes(s.containing));
+    ASSERT_TRUE(ReadBack(head + Stored("4142F") + rest, back));
+    EXPECT_EQ("AB", Bytes(back.containing));
+    ASSERT_TRUE(ReadBack(head + Stored("6a62") + rest, back));
+    EXPECT_EQ("jb", Bytes(back.containing));
 }
 
 }  // namespace
