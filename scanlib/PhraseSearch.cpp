@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <emmintrin.h>
+
 bool PhraseSearch::Cut(DName const& text, Container<DName>& phrases)
 {
     bool quoted = false;
@@ -50,11 +52,11 @@ bool PhraseSearch::Prepare(DName const& text, unsigned char& mode,
     return phrases.InsertRight(text);
 }
 
-unsigned char PhraseSearch::Other(unsigned char c)
+PhraseSearch::Probe PhraseSearch::MakeProbe(char c, bool ignoreCase)
 {
-    if (c >= 'a' && c <= 'z')
-        return static_cast<unsigned char>(c - ('a' - 'A'));
-    return static_cast<unsigned char>(DName::Lower(static_cast<char>(c)));
+    char const lower = DName::Lower(c);
+    bool const letter = ignoreCase && lower >= 'a' && lower <= 'z';
+    return letter ? Probe{0x20, lower} : Probe{0, c};
 }
 
 bool PhraseSearch::isSame(char const* a, char const* b, unsigned n,
@@ -69,9 +71,11 @@ bool PhraseSearch::isSame(char const* a, char const* b, unsigned n,
     return true;
 }
 
-// A Horspool scan: the byte under the phrase's last place tells how far the
-// phrase can move on, so most bytes of a buffer are never looked at. With
-// capitals ignored both cases of a letter move alike.
+// Sixteen places at a time: the phrase can start only where both its first
+// and its last byte stand at the right distance, and those are found for
+// sixteen places with two comparisons; only there is the rest compared.
+// With capitals ignored a letter is compared with bit 5 set on both sides,
+// which makes its two cases one byte and no other byte that.
 bool PhraseSearch::isIn(char const* buffer, unsigned n, DName const& phrase,
                         bool ignoreCase)
 {
@@ -80,26 +84,34 @@ bool PhraseSearch::isIn(char const* buffer, unsigned n, DName const& phrase,
         return n > 0;
     if (m > n)
         return false;
-    unsigned char const* const p = reinterpret_cast<unsigned char const*>(&phrase);
-    unsigned char const* const b = reinterpret_cast<unsigned char const*>(buffer);
+    char const* const p = &phrase;
     if (m == 1 && !ignoreCase)
-        return std::memchr(b, p[0], n) != nullptr;
-    unsigned shift[256];
-    for (unsigned& s : shift)
-        s = m;
-    for (unsigned i = 0; i + 1 < m; ++i) {
-        shift[p[i]] = m - 1 - i;
-        if (ignoreCase)
-            shift[Other(p[i])] = m - 1 - i;
+        return std::memchr(buffer, p[0], n) != nullptr;
+    Probe const first = MakeProbe(p[0], ignoreCase);
+    Probe const last = MakeProbe(p[m - 1], ignoreCase);
+    __m128i const firstFold = _mm_set1_epi8(first.fold);
+    __m128i const firstByte = _mm_set1_epi8(first.byte);
+    __m128i const lastFold = _mm_set1_epi8(last.fold);
+    __m128i const lastByte = _mm_set1_epi8(last.byte);
+    unsigned const places = n - m + 1;
+    unsigned at = 0;
+    for (; at + 16 <= places; at += 16) {
+        __m128i const a = _mm_loadu_si128(reinterpret_cast<__m128i const*>(buffer + at));
+        __m128i const b =
+            _mm_loadu_si128(reinterpret_cast<__m128i const*>(buffer + at + m - 1));
+        __m128i const hits =
+            _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(a, firstFold), firstByte),
+                          _mm_cmpeq_epi8(_mm_or_si128(b, lastFold), lastByte));
+        for (unsigned mask = unsigned(_mm_movemask_epi8(hits)); mask; mask &= mask - 1) {
+            if (isSame(buffer + at + unsigned(__builtin_ctz(mask)), p, m, ignoreCase))
+                return true;
+        }
     }
-    unsigned char const last = p[m - 1];
-    unsigned char const lastOther = ignoreCase ? Other(last) : last;
-    char const* const rest = reinterpret_cast<char const*>(p);
-    for (unsigned at = 0; at <= n - m;) {
-        unsigned char const c = b[at + m - 1];
-        if ((c == last || c == lastOther) && isSame(buffer + at, rest, m - 1, ignoreCase))
+    for (; at < places; ++at) {
+        if (char(buffer[at] | first.fold) == first.byte &&
+            char(buffer[at + m - 1] | last.fold) == last.byte &&
+            isSame(buffer + at, p, m, ignoreCase))
             return true;
-        at += shift[c];
     }
     return false;
 }

@@ -36,6 +36,12 @@ private:
     static bool Cut(DName const& text, Container<DName>& phrases);
     static bool isSame(char const* a, char const* b, unsigned n,
                        bool ignoreCase);
-    // The other case of an ASCII letter; any other byte itself.
-    static unsigned char Other(unsigned char c);
+    // A byte of a phrase as the scan compares it: a byte of the buffer is
+    // ORed with fold, then compared with byte.
+    struct Probe
+    {
+        char fold;
+        char byte;
+    };
+    static Probe MakeProbe(char c, bool ignoreCase);
 };

@@ -118,6 +118,25 @@ TEST(PhraseSearch, ScanAgreesWithPlainComparison)
     EXPECT_LT(hits, 18000u);
 }
 
+TEST(PhraseSearch, EveryPlaceOfALongBufferInBothCases)
+{
+    std::string const phrase = "Zeppelin";
+    for (unsigned at = 0; at + phrase.size() <= 70; ++at) {
+        SCOPED_TRACE(at);
+        std::string buffer(70, '.');
+        buffer.replace(at, 8, "zEPPELIN");
+        EXPECT_TRUE(PhraseSearch::isIn(buffer.data(), 70, Bytes(phrase), true));
+        EXPECT_FALSE(PhraseSearch::isIn(buffer.data(), 70, Bytes(phrase), false));
+        buffer.replace(at, 8, phrase);
+        EXPECT_TRUE(PhraseSearch::isIn(buffer.data(), 70, Bytes(phrase), false));
+        // First and last in place, the middle not.
+        buffer.replace(at, 8, "ZeppeliN");
+        EXPECT_FALSE(PhraseSearch::isIn(buffer.data(), 70, Bytes(phrase), false));
+        buffer.replace(at, 8, "Zepp-lin");
+        EXPECT_FALSE(PhraseSearch::isIn(buffer.data(), 70, Bytes(phrase), true));
+    }
+}
+
 TEST(PhraseSearch, EdgesOfTheBuffer)
 {
     std::string const b = "xyzABC";
