@@ -74,7 +74,6 @@ private:
     std::atomic<unsigned> count;
     unsigned start;    // slot of position 0: deleting the head is a step
     T* head;
-    T* tail;
     T** segments[Segments];
 };
 
@@ -83,7 +82,7 @@ private:
 // release included.
 
 template <class T>
-Container<T>::Container() : count(0), start(0), head(nullptr), tail(nullptr),
+Container<T>::Container() : count(0), start(0), head(nullptr),
                             segments()
 {
 }
@@ -132,7 +131,6 @@ void Container<T>::Destroy()
         head = e->next;
         delete e;
     }
-    tail = nullptr;
     start = 0;
     count.store(0, std::memory_order_release);
 }
@@ -145,7 +143,6 @@ void Container<T>::Swap(Container& o)
     o.count.store(n, std::memory_order_release);
     std::swap(start, o.start);
     std::swap(head, o.head);
-    std::swap(tail, o.tail);
     std::swap(segments, o.segments);
 }
 
@@ -236,8 +233,6 @@ bool Container<T>::Link(T* e, unsigned pos)
     T* prev = pos ? Slot(static_cast<unsigned long long>(start) + pos - 1) : nullptr;
     e->next = prev ? prev->next : head;
     (prev ? prev->next : head) = e;
-    if (pos == n)
-        tail = e;
     count.store(n + 1, std::memory_order_release);
     return true;
 }
@@ -290,8 +285,6 @@ bool Container<T>::DelPos(unsigned pos)
     T* const e = Slot(base + pos);
     T* const prev = pos ? Slot(base + pos - 1) : nullptr;
     (prev ? prev->next : head) = e->next;
-    if (e == tail)
-        tail = prev;
     if (pos == 0)
         ++start;
     else
@@ -340,13 +333,12 @@ void Container<T>::Relink()
     unsigned const n = count.load(std::memory_order_relaxed);
     unsigned long long const base = start;
     head = n ? Slot(base) : nullptr;
-    tail = n ? Slot(base + n - 1) : nullptr;
     for (unsigned i = 0; i + 1 < n; ++i) {
         // Records lie all over the heap once sorted: fetch ahead.
         if (i + 8 < n)
             __builtin_prefetch(Slot(base + i + 8));
         Slot(base + i)->next = Slot(base + i + 1);
     }
-    if (tail)
-        tail->next = nullptr;
+    if (n)
+        Slot(base + n - 1)->next = nullptr;
 }
