@@ -10,7 +10,9 @@
 
 #include <string>
 
-class TestDialog
+#include "WindowProbe.h"
+
+class TestDialog : public WindowProbe
 {
 public:
     TestDialog()
@@ -47,23 +49,6 @@ public:
                                        GetModuleHandleA(nullptr), nullptr);
         EXPECT_NE(nullptr, control) << windowClass;
         return control;
-    }
-
-    // The text of a window, read straight from it.
-    static std::string Text(HWND window)
-    {
-        char text[2048] = "";
-        GetWindowTextA(window, text, sizeof text);
-        return text;
-    }
-
-    // Where a window stands in its parent's client area.
-    static RECT Place(HWND window)
-    {
-        RECT r;
-        GetWindowRect(window, &r);
-        MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-        return r;
     }
 
 private:

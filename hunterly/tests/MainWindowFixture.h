@@ -15,8 +15,9 @@
 #include "MainWindow.h"
 #include "Resource.h"
 #include "ShellRun.h"
+#include "WindowProbe.h"
 
-class MainWindowFixture : public ::testing::Test
+class MainWindowFixture : public ::testing::Test, public WindowProbe
 {
 protected:
     static constexpr char const* Program = "C:\\hunterly\\hunterly.exe";
@@ -84,22 +85,6 @@ protected:
         msg.message = WM_KEYDOWN;
         msg.wParam = key;
         return DDialog::FilterMessage(msg);
-    }
-
-    static std::string Text(HWND window)
-    {
-        char text[1024] = "";
-        GetWindowTextA(window, text, sizeof text);
-        return text;
-    }
-
-    // Where a window stands in its parent's client area.
-    static RECT Place(HWND window)
-    {
-        RECT r;
-        GetWindowRect(window, &r);
-        MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-        return r;
     }
 
     static void Put(char const* key, char const* name, unsigned long value)
