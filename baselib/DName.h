@@ -206,6 +206,10 @@ public:
     bool det(DName const& key, unsigned& pos);
     bool Code(char const* key);
     static bool detp(char* buf, unsigned const& len, char const* key, unsigned& pos);
+    // The XOR of them all: len bytes at buf with the keyLen bytes at key,
+    // the key position running on from pos and starting over at the key's
+    // end (NUL bytes of the key count).
+    static void XorKey(char* buf, unsigned len, char const* key, unsigned keyLen, unsigned& pos);
 
     // Storage in files: "name >> file" writes, "name << file" reads.
     bool Write(FileOper& f) const;

@@ -1,6 +1,5 @@
 #include "DFile.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -1085,26 +1084,13 @@ void DFile::Mix(char* path, unsigned n, unsigned (&w)[9], char const* key,
     // An empty key mixes in nothing.
     if (k == 0)
         return;
-    // Eight bytes at a time: a restore unscrambles every path it reads.
-    for (unsigned at = 0; at < n; at += k) {
-        unsigned const run = std::min(k, n - at);
-        char* const to = path + at;
-        unsigned i = 0;
-        for (; i + 8 <= run; i += 8) {
-            unsigned long long a;
-            unsigned long long b;
-            std::memcpy(&a, to + i, 8);
-            std::memcpy(&b, key + i, 8);
-            a ^= b;
-            std::memcpy(to + i, &a, 8);
-        }
-        for (; i < run; ++i)
-            to[i] ^= key[i];
-    }
-    // The usual key is longer than the path: no division.
-    unsigned pos = n < k ? n : n % k;
+    unsigned pos = 0;
+    DName::XorKey(path, n, key, k, pos);
+    if (pos >= k)
+        pos = 0;
     if (pos + sizeof w <= k) {
-        // Nor a wrap within the words.
+        // The usual key is longer than the path and the words together:
+        // no wrap within the words.
         for (unsigned i = 0; i < 9; ++i)
             w[i] ^= KeyValue(key + pos + 4 * i);
         return;
