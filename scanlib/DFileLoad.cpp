@@ -12,6 +12,7 @@
 #include "DStatusWnd.h"
 #include "DText.h"
 #include "FileOper.h"
+#include "FolderLister.h"
 #include "KeyPool.h"
 #include "Link.h"
 #include "PhraseSearch.h"
@@ -1021,10 +1022,9 @@ void DFileLoad::CountMatch(DFile const& entry)
     matchesSize_ += size;
 }
 
-// Counts the found entry, keeps it when it matches and queues it when it is
-// a folder to enter; false when memory runs out.
-bool DFileLoad::TakeEntry(DirectoryListingSpec const& work, bool subDirs,
-                          Container<DName>& queue)
+// Counts the found entry and keeps it when it matches; false when memory
+// runs out.
+bool DFileLoad::TakeEntry(DirectoryListingSpec const& work)
 {
     ShowRate();
     ++searched_;
@@ -1036,15 +1036,9 @@ bool DFileLoad::TakeEntry(DirectoryListingSpec const& work, bool subDirs,
         CountMatch(found_);
     }
     DrawNewRows(false);
-    if (!found_.isDir())
-        return true;
-    ++folders_;
-    // Links to folders (junctions, symbolic links) are listed but not
-    // entered: they may lead back up the tree.
-    if (!subDirs || (found_.GetAttribute() & FILE_ATTRIBUTE_REPARSE_POINT))
-        return true;
-    return queue.InsertRight(found_.GetFullPath()) &&
-           queue[queue.Size() - 1].Size() == found_.GetLongSize();
+    if (found_.isDir())
+        ++folders_;
+    return true;
 }
 
 bool DFileLoad::LoadAllDirListings(DirectoryListingSpec const& spec,
@@ -1072,12 +1066,20 @@ bool DFileLoad::LoadAllDirListings(DirectoryListingSpec const& spec,
     // Without sub-folders a nested starting folder is not reached through
     // the one around it, so it stays.
     bool failed = subDirs && !DropNestedFolders(work.folders);
-    Container<DName> queue;
+    // A starting folder given relative to the current one is known by the
+    // full path it leads to; those that lead nowhere are shown, not listed.
+    Container<DName> starts;
+    FolderLister lister(subDirs);
     for (DName const* f = work.folders.First(); f && !failed; f = f->next) {
         bool seen = f->isEmpty();
-        for (DName const* q = queue.First(); q && !seen; q = q->next)
+        for (DName const* q = starts.First(); q && !seen; q = q->next)
             seen = *q == *f;
-        failed = !seen && !queue.InsertRight(*f);
+        if (seen)
+            continue;
+        DName listed(*f);
+        if (!isFullPath(*f))
+            listed = ChangeDir(*f) ? GetDir() : DName();
+        failed = !starts.InsertRight(*f) || !lister.Add(*f, listed);
     }
     failed = failed ||
              !PhraseSearch::Prepare(work.containing, work.containingMode, phrases_);
@@ -1089,18 +1091,22 @@ bool DFileLoad::LoadAllDirListings(DirectoryListingSpec const& spec,
         std::fill(attributeCounts_, attributeCounts_ + AttributeTotals, 0u);
         std::fill(attributeSizes_, attributeSizes_ + AttributeTotals, 0ull);
     }
-    if (failed) {
+    // Listing on a thread of its own pays where the walk reads contents:
+    // the reading of one folder's files then hides the listing of the
+    // next. Where each entry costs the walk little, handing the entries
+    // over between threads costs more than it saves.
+    if (failed)
         ShowStatus("Insufficient memory.");
-        queue.Destroy();
-    }
+    else
+        lister.Start(work.containingMode != 0 && !phrases_.isEmpty());
 
-    while (!queue.isEmpty()) {
-        DName const& folder = queue[0];
-        ShowStatus(folder.Name());
+    DName shown;
+    while (!failed && lister.NextFolder(shown, workPath_)) {
+        ShowStatus(shown.Name());
         char const* stop = nullptr;
-        for (bool listed = OpenListing(folder); listed && !isStopping();
-             listed = NextDirListing()) {
-            if (!TakeEntry(work, subDirs, queue)) {
+        for (WIN32_FIND_DATAA const* entry; !isStopping() && (entry = lister.NextEntry());) {
+            found_.Copy(*entry, workPath_);
+            if (!TakeEntry(work)) {
                 stop = "Insufficient memory.";
                 break;
             }
@@ -1108,14 +1114,16 @@ bool DFileLoad::LoadAllDirListings(DirectoryListingSpec const& spec,
         // Also a stop while the folder was opened or its last entry tested.
         if (!stop && isStopping())
             stop = "Stopped processing folders.";
-        CloseDirListing();
         if (stop) {
             ShowStatus(stop);
-            queue.Destroy();
+            lister.Stop();
             failed = true;
         }
         milliseconds_ = GetTickCount() - start;
-        queue.DelPos(0);
+    }
+    if (!failed && lister.isFailed()) {
+        ShowStatus("Insufficient memory.");
+        failed = true;
     }
 
     if (!isStopping())
@@ -1205,10 +1213,8 @@ bool DFileLoad::OpenListing(DName const& folder)
             return false;
         workPath_ = GetDir();
     }
-    DName pattern(workPath_);
-    pattern.AddFile(DName("*.*"));
     WIN32_FIND_DATAA entry;
-    HANDLE const h = FindFirstFileA(pattern.Name(), &entry);
+    HANDLE const h = FolderLister::FindFirst(workPath_, entry);
     if (h == INVALID_HANDLE_VALUE)
         return false;
     find_ = h;

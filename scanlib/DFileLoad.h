@@ -284,8 +284,7 @@ private:
     static bool isNested(DName const& outer, DName const& inner);
     bool OpenListing(DName const& folder);
     bool FoundEntry(WIN32_FIND_DATAA const& entry);
-    bool TakeEntry(DirectoryListingSpec const& work, bool subDirs,
-                   Container<DName>& queue);
+    bool TakeEntry(DirectoryListingSpec const& work);
     bool AppendResult(DFile const& entry);
     void CountMatch(DFile const& entry);
     bool isStopping() const;

@@ -221,6 +221,33 @@ TEST_F(Walk, StopsOnRequestFromAnotherThread)
     EXPECT_EQ(10u, load_.Size());
 }
 
+// A walk that reads contents lists its folders ahead on a second thread:
+// it must still meet the files in the order of a walk that does not, also
+// through a folder larger than what the lister may hold ready.
+TEST_F(Walk, ContentWalkMeetsFilesInTheOrderOfANameWalk)
+{
+    for (unsigned i = 0; i < 5000; ++i)
+        ASSERT_TRUE(tree_.File("sub1\\many" + std::to_string(i) + ".txt", "x"));
+    auto files = [](DFileLoad const& load) {
+        std::vector<std::string> paths;
+        for (unsigned i = 0; i < load.Size(); ++i) {
+            if (!load[i].isDir())
+                paths.push_back(load[i].GetFullPath().Name());
+        }
+        return paths;
+    };
+    DirectoryListingSpec spec = tree_.Spec();
+    ASSERT_TRUE(load_.LoadAllDirListings(spec, true));
+    spec.containingMode = 1;
+    spec.containing = "never there";
+    spec.notContaining = true;
+    DFileLoad read;
+    ASSERT_TRUE(read.LoadAllDirListings(spec, true));
+    std::vector<std::string> const named = files(load_);
+    ASSERT_EQ(5005u, named.size());
+    EXPECT_EQ(named, files(read));
+}
+
 // Two walks at once share the process's current folder; each must list
 // only its own tree.
 TEST_F(Walk, TwoWalksOnTwoThreads)
