@@ -8,8 +8,9 @@
 #include <deque>
 
 double Baselines::BareWalk(std::string const& root, unsigned& entries,
-                           std::vector<std::string>* files)
+                           std::vector<std::string>* files, unsigned readBlock)
 {
+    std::vector<char> block(readBlock + 1);
     Stopwatch clock;
     entries = 0;
     std::deque<std::string> queue(1, root);
@@ -27,6 +28,8 @@ double Baselines::BareWalk(std::string const& root, unsigned& entries,
                     queue.push_back(dir + '\\' + n);
                 else if (files)
                     files->push_back(dir + '\\' + n);
+                else if (readBlock)
+                    ReadFileThrough((dir + '\\' + n).c_str(), block.data(), readBlock);
             } while (FindNextFileA(h, &fd));
             FindClose(h);
         }
@@ -35,22 +38,28 @@ double Baselines::BareWalk(std::string const& root, unsigned& entries,
     return clock.Seconds();
 }
 
+unsigned long long Baselines::ReadFileThrough(char const* path, char* block, unsigned blockSize)
+{
+    HANDLE h = CreateFileA(path, GENERIC_READ, 0, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return 0;
+    unsigned long long bytes = 0;
+    DWORD got = 0;
+    while (ReadFile(h, block, blockSize, &got, nullptr) && got)
+        bytes += got;
+    CloseHandle(h);
+    return bytes;
+}
+
 double Baselines::ReadLoop(std::vector<std::string> const& files,
                            unsigned blockSize, unsigned long long& bytes)
 {
     std::vector<char> block(blockSize + 1);
     Stopwatch clock;
     bytes = 0;
-    for (std::string const& path : files) {
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h == INVALID_HANDLE_VALUE)
-            continue;
-        DWORD got = 0;
-        while (ReadFile(h, block.data(), blockSize, &got, nullptr) && got)
-            bytes += got;
-        CloseHandle(h);
-    }
+    for (std::string const& path : files)
+        bytes += ReadFileThrough(path.c_str(), block.data(), blockSize);
     return clock.Seconds();
 }
 

@@ -11,9 +11,12 @@ class Baselines
 public:
     // Breadth-first FindFirstFileA/FindNextFileA walk below root: counts the
     // entries ("." and ".." aside) and, when files is given, collects the
-    // full paths of the files in the order met.
+    // full paths of the files in the order met; otherwise, when readBlock
+    // is given, reads each file as it meets it, in blocks of that size.
     static double BareWalk(std::string const& root, unsigned& entries,
-                           std::vector<std::string>* files = nullptr);
+                           std::vector<std::string>* files = nullptr, unsigned readBlock = 0);
+    // Opens the file and reads it to its end through block; the bytes read.
+    static unsigned long long ReadFileThrough(char const* path, char* block, unsigned blockSize);
 
     // Opens each file and reads it to its end in blocks of blockSize bytes.
     static double ReadLoop(std::vector<std::string> const& files,

@@ -299,6 +299,13 @@ void Benchmark::Contents(TreeGenerator const& small)
     if (bare.ok)
         report_.Info("the bare walk of the same tree / read loop: %.2f (%s)", bare.ratio,
                      Detail("bare walk", bare.subject, "read loop", bare.baseline).c_str());
+    // One thread that lists and reads in turn pays for both: the engine
+    // lists ahead on a second thread while it reads.
+    Sampler::Paired const both = sampler_.Pair(
+        [&] { return Baselines::BareWalk(small.Folder(), listed, nullptr, options_.blockSize); }, readLoop);
+    if (both.ok)
+        report_.Info("the bare walk reading each file it meets / read loop: %.2f (%s)", both.ratio,
+                     Detail("walk and read", both.subject, "read loop", both.baseline).c_str());
 }
 
 void Benchmark::Lists()
