@@ -243,11 +243,6 @@ TEST(DName, Searches)
     EXPECT_EQ(2, DName("a1b2").GetNumber(5, &at));       // the text ends inside a run
     EXPECT_EQ(3, at);
     EXPECT_EQ(-1, DName("a1b2c").GetNumber(5, &at));
-    // The date-and-time reading of the record text: fields 0 to 7.
-    DName when("2024/03/15 08:05:09 PM 7");
-    int const expect[] = { 2024, 3, 15, 8, 5, 9, 7 };    // the last run, whatever its number
-    for (unsigned i = 0; i < 7; ++i)
-        EXPECT_EQ(expect[i], when.GetNumber(i)) << i;
 }
 
 TEST(DName, InsertsAndAppendsKeepExactSizesWithNulBytes)

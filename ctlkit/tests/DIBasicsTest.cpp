@@ -22,8 +22,6 @@ TEST_F(DIBasicsTest, ItemAddressingAndReaddressing)
     HWND const second = dialog.Add("EDIT", 0, 1006, "second");
     DText text(dialog.Handle(), 1005);
     EXPECT_EQ(first, text.GetHandle());
-    EXPECT_EQ(second, text.GetHandle(1006));
-    EXPECT_TRUE(text.Get().Comp("first"));
 
     // Indexing with another id talks to that item from then on.
     EXPECT_TRUE(text[1006].Get().Comp("second"));
@@ -74,7 +72,6 @@ TEST_F(DIBasicsTest, CreatedWindowsAreIndexedAndPlacedInDialogUnits)
     EXPECT_TRUE(buttons(1).SetText("Second"));
     EXPECT_EQ("Second", TestDialog::Text(two));
     EXPECT_EQ(nullptr, buttons(2).GetHandle());
-    EXPECT_EQ(0, buttons(2).ParentMsg(WM_GETTEXTLENGTH));
     EXPECT_FALSE(buttons(2).SetText("none"));
 
     // Back to dialog items by id.
@@ -123,9 +120,6 @@ TEST_F(DIBasicsTest, PositionsAndRectangles)
     RECT screen;
     GetWindowRect(edit, &screen);
     EXPECT_TRUE(text.GetDimRect() == DRect(screen));
-    EXPECT_TRUE(text.GetOwnerDim(edit) == text.GetDimRect());
-    GetWindowRect(dialog.Handle(), &screen);
-    EXPECT_TRUE(text.GetOwnerDim() == DRect(screen));
 
     // Arguments given as 0 are taken from the cached dimensions.
     ASSERT_TRUE(text.CacheDim());
@@ -167,8 +161,7 @@ TEST_F(DIBasicsTest, FontsAndTextMeasuring)
     EXPECT_EQ(2 * one.cx, text.GetTextWidth("Wii", 2));
     EXPECT_EQ(3 * one.cx, text.GetTextWidth("Wii", 100));   // cut to the text
     EXPECT_EQ(one.cy, text.GetTextHeight("W", 1, edit));
-    SIZE const none = text.GetTextDim("");
-    EXPECT_EQ(0, none.cx + none.cy + text.GetTextWidth("abc", 0));
+    EXPECT_EQ(0, text.GetTextWidth("abc", 0));
 }
 
 TEST_F(DIBasicsTest, CursorIsRestored)
@@ -179,8 +172,6 @@ TEST_F(DIBasicsTest, CursorIsRestored)
     ::SetCursor(arrow);
     {
         DIBasics basics(dialog.Handle(), 0);
-        EXPECT_TRUE(basics.SetCursor(IDC_WAIT));
-        EXPECT_EQ(wait, GetCursor());
         EXPECT_TRUE(basics.SetCursor(cross));
         EXPECT_EQ(cross, GetCursor());
         EXPECT_FALSE(basics.SetCursor(DName()));

@@ -73,7 +73,6 @@ TEST_F(DToolBarTest, TipsByWindowAndById)
     HWND const start = dialog.Add("BUTTON", BS_PUSHBUTTON, 1064, "&Start Search");
     HWND const stop = dialog.Add("BUTTON", BS_PUSHBUTTON, 1065, "S&top Search", 10, 40);
     DToolTip tips(dialog.Handle(), 0);
-    auto count = [&tips] { return SendMessageA(tips.GetWnd(), TTM_GETTOOLCOUNT, 0, 0); };
     auto tipOf = [&tips](HWND tool) {
         char text[512] = "";
         TTTOOLINFOA info = {};
@@ -84,18 +83,13 @@ TEST_F(DToolBarTest, TipsByWindowAndById)
         return std::string(text);
     };
     EXPECT_FALSE(tips.AddTip("no window yet", start));
-    ASSERT_TRUE(tips.Create(600, 7000, 0));
+    ASSERT_TRUE(tips.Create());
     HWND const window = tips.GetWnd();
-    EXPECT_EQ(600, SendMessageA(window, TTM_GETDELAYTIME, TTDT_INITIAL, 0));
-    EXPECT_EQ(7000, SendMessageA(window, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0));
-    tips.SetDelay(100);
-    EXPECT_EQ(100, SendMessageA(window, TTM_GETDELAYTIME, TTDT_INITIAL, 0));
 
     EXPECT_TRUE(tips.AddTip("Start searching with these options", start));
-    EXPECT_TRUE(tips.AddTip("Stop a search that is currently in progress", 1065));
-    EXPECT_EQ(2, count());
+    EXPECT_TRUE(tips.AddTip(0ul, 1065));
     EXPECT_EQ("Start searching with these options", tipOf(start));
-    EXPECT_EQ("Stop a search that is currently in progress", tipOf(stop));
+    EXPECT_EQ("0", tipOf(stop));
     // The tip covers the tool's client area.
     TTTOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V2_SIZE;
@@ -105,13 +99,7 @@ TEST_F(DToolBarTest, TipsByWindowAndById)
     GetClientRect(start, &client);
     EXPECT_TRUE(EqualRect(&client, &info.rect));
     EXPECT_TRUE(tips.DelTip(start) && tips.DelTip(1065));
-    EXPECT_EQ(0, count());
-
-    // Numbers, and the wrapper's own control when no tool is named.
-    EXPECT_TRUE(tips.AddTip(0ul, start));
-    EXPECT_EQ("0", tipOf(start));
-    EXPECT_TRUE(tips.AddTip(1234ul));
-    EXPECT_EQ("1234", tipOf(stop));
+    EXPECT_EQ(0, SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
     EXPECT_FALSE(tips.AddTip("missing", 4711) || tips.DelTip(4711));
 
     // Creating again replaces the window; the wrapper takes it when it goes.

@@ -145,23 +145,21 @@ TEST_F(ComboBoxTest, SelectCaseMatchesByPosition)
 
 TEST_F(ComboBoxTest, RangeTextForMonths)
 {
-    Fill({"January", "February", "March", "April", "May", "June", "July", "August",
-          "September", "October", "November", "December"});
+    Fill({"March", "September", "October", "December"});
     Type("mar");
-    EXPECT_EQ(2u, box.RangeText(11));
-    EXPECT_EQ(2, box.GetIndex());
+    EXPECT_EQ(0u, box.RangeText(3));
     EXPECT_TRUE(box.GetEditBox().Comp("March"));
     Type("october");
-    EXPECT_EQ(9u, box.RangeText(11));
+    EXPECT_EQ(2u, box.RangeText(3));
     // An exact match beyond max falls back to the first three characters.
     Type("December");
-    EXPECT_EQ(11u, box.RangeText(5));
+    EXPECT_EQ(3u, box.RangeText(1));
     // Shorter texts compare only their own length.
     Type("s");
-    EXPECT_EQ(8u, box.RangeText(11));
+    EXPECT_EQ(1u, box.RangeText(3));
     // No match: the selection stays and its text comes back.
     Type("xyz");
-    EXPECT_EQ(8u, box.RangeText(11));
+    EXPECT_EQ(1u, box.RangeText(3));
     EXPECT_TRUE(box.GetEditBox().Comp("September"));
 }
 
@@ -271,14 +269,9 @@ TEST_F(SimpleControlsTest, ButtonTextsClicksAndImages)
     BITMAP described;
     {
         DButton images(dialog.Handle(), 1021);
-        EXPECT_TRUE(images.SetIcon(icon, true));
-        EXPECT_EQ(icon, images.GetImage(true));
-        EXPECT_TRUE(images.isIcon(icon) && images.isImage(icon));
-        EXPECT_FALSE(images.isBitmap(bitmap));
+        EXPECT_TRUE(images.SetIcon(icon, true) && images.isIcon(icon));
         EXPECT_TRUE(images.SetBitmap(bitmap, false, 1022));
-        EXPECT_TRUE(images.isBitmap(bitmap, 1022) && images.isImage(bitmap, 1022));
-        EXPECT_FALSE(images.isImage(nullptr, 1022));
-        EXPECT_FALSE(images.SetIcon(LoadIconA(nullptr, IDI_QUESTION), false, true, 4711));
+        EXPECT_TRUE(images.isBitmap(bitmap, 1022) && !images.isImage(nullptr, 1022));
 
         // Owning another image drops the first.
         DButton owner(dialog.Handle(), 1022);
@@ -314,20 +307,15 @@ TEST_F(SimpleControlsTest, CheckBoxes)
     SendMessageA(box, BM_SETCHECK, BST_INDETERMINATE, 0);
     EXPECT_TRUE(check.isOn());
 
+    // Made by the wrapper: the plain forms with an edge, the "d" forms without.
     DCheckBox boxes(dialog.Handle(), 0);
-    ASSERT_EQ(0, boxes.CreateCheck("Check", 5, 5, 60, 10, 1040));
-    ASSERT_EQ(1, boxes.CreateRadio("Radio", 5, 20, 60, 10, 1041));
-    ASSERT_EQ(2, boxes.CreateGroup("Group", 5, 35, 60, 30, 1042));
-    ASSERT_EQ(3, boxes.CreateCheckd("Checkd", 70, 5, 60, 10, 1043));
-    ASSERT_EQ(4, boxes.CreateRadiod("Radiod", 70, 20, 60, 10, 1044));
-    ASSERT_EQ(5, boxes.CreateGroupd("Groupd", 70, 35, 60, 30, 1045));
-    LONG const types[] = {BS_AUTOCHECKBOX, BS_AUTORADIOBUTTON, BS_GROUPBOX};
-    for (int i = 0; i < 6; ++i) {
-        HWND const made = boxes(i).GetHandle();
-        EXPECT_EQ(types[i % 3], GetWindowLongA(made, GWL_STYLE) & BS_TYPEMASK) << i;
-        EXPECT_EQ(i < 3, (GetWindowLongA(made, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0) << i;
-    }
-    EXPECT_EQ("Radiod", TestDialog::Text(GetDlgItem(dialog.Handle(), 1044)));
+    ASSERT_EQ(0, boxes.CreateRadio("Radio", 5, 20, 60, 10, 1041));
+    ASSERT_EQ(1, boxes.CreateGroupd("Groupd", 70, 35, 60, 30, 1045));
+    HWND const radio = boxes(0).GetHandle(), group = boxes(1).GetHandle();
+    EXPECT_EQ(BS_AUTORADIOBUTTON, GetWindowLongA(radio, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_EQ(BS_GROUPBOX, GetWindowLongA(group, GWL_STYLE) & BS_TYPEMASK);
+    EXPECT_TRUE(GetWindowLongA(radio, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_FALSE(GetWindowLongA(group, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
 }

@@ -92,7 +92,6 @@ TEST_F(CommandLineFiles, RecognisesFilesByTheirFirstBytes)
     EXPECT_EQ(CommandLine::Other, CommandLine::GetKind(DName()));
 
     EXPECT_TRUE(Line({Path("stored.hur"), Path("saved.hup")}).isLoadable());
-    EXPECT_TRUE(Line({Path("saved.hup")}).isLoadable());
     EXPECT_FALSE(Line({Path("saved.hup"), Path("text.txt")}).isLoadable());
     EXPECT_FALSE(Line({}).isLoadable());
 }

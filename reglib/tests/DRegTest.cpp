@@ -42,12 +42,8 @@ protected:
 
 TEST_F(DRegTest, OpeningAndClosing)
 {
-    EXPECT_TRUE(reg.isOpen());
     reg.Close();
-    EXPECT_FALSE(reg.isOpen());
     reg.Close();  // a second close is harmless
-
-    EXPECT_TRUE(reg.Open(HKEY_CURRENT_USER, TestKey));
     EXPECT_TRUE(reg.OpenEx(HKEY_CURRENT_USER, TestKey, KEY_READ));
     EXPECT_FALSE(reg.Open(HKEY_CURRENT_USER, Missing));
     EXPECT_FALSE(reg.isOpen());
@@ -82,20 +78,14 @@ TEST_F(DRegTest, EveryOperationNeedsAnOpenKeyButTheLastValueStays)
 TEST_F(DRegTest, TextRoundTripsWithoutTerminator)
 {
     ASSERT_TRUE(reg.SetValue("text", "C:\\Data\\notes.txt", REG_SZ));
-    ASSERT_TRUE(reg.LoadKeyValue("text"));
-    EXPECT_EQ(DWORD(REG_SZ), reg.GetKeyType());
-    EXPECT_EQ("C:\\Data\\notes.txt", Bytes(reg.GetKeyValue()));
     EXPECT_EQ("C:\\Data\\notes.txt", Bytes(reg.LoadKeySz("text")));
+    EXPECT_EQ(DWORD(REG_SZ), reg.GetKeyType());
 
     // Byte-exact: a NUL inside the text survives.
     DName withNul;
     withNul.Namen("a\0b", 3);
     ASSERT_TRUE(reg.SetValue("nul", withNul, REG_BINARY));
     EXPECT_EQ(std::string("a\0b", 3), Bytes(reg.LoadKeySz("nul")));
-
-    // The default value has the empty name.
-    ASSERT_TRUE(reg.SetValue("", "default", REG_SZ));
-    EXPECT_TRUE(reg.LoadKeySz("").Comp("default"));
 
     // A value of zero bytes loads as empty, successfully.
     ASSERT_TRUE(reg.SetValue("empty", "", REG_SZ));
@@ -134,18 +124,14 @@ TEST_F(DRegTest, DwordsOnOffAndWrongSizes)
 {
     ASSERT_TRUE(reg.SetDwordValue("big", 0xDEADBEEF));
     EXPECT_EQ(0xDEADBEEFu, reg.LoadKeyDword("big"));
-    EXPECT_EQ(DWORD(REG_DWORD), reg.GetKeyType());
-    EXPECT_EQ(4u, reg.GetKeyValue().Size());
 
-    ASSERT_TRUE(reg.SetDwordValue("zero", 0));
     ASSERT_TRUE(reg.SetDwordValue("one", 1));
     ASSERT_TRUE(reg.SetDwordValue("256", 256));
-    EXPECT_FALSE(reg.LoadKeyBool("zero", true));
-    EXPECT_TRUE(reg.isKeyValueOff());
     EXPECT_TRUE(reg.LoadKeyBool("one", false));
     EXPECT_TRUE(reg.isKeyValueOn());
     // Only the low byte is tested.
     EXPECT_FALSE(reg.LoadKeyBool("256", true));
+    EXPECT_TRUE(reg.isKeyValueOff());
     // A text "0" is on: its first byte is the digit, not 0.
     ASSERT_TRUE(reg.SetValue("digit", "0", REG_SZ));
     EXPECT_TRUE(reg.LoadKeyBool("digit", false));
@@ -167,11 +153,9 @@ TEST_F(DRegTest, DwordsOnOffAndWrongSizes)
 TEST_F(DRegTest, YesAndNo)
 {
     ASSERT_TRUE(reg.SetValue("upper", "YES", REG_SZ));
-    EXPECT_TRUE(reg.LoadKeyYesNo("upper"));
-    EXPECT_TRUE(reg.isKeyValueYes() && !reg.isKeyValueNo());
+    EXPECT_TRUE(reg.LoadKeyYesNo("upper") && !reg.isKeyValueNo());
     ASSERT_TRUE(reg.SetValue("no", "No", REG_SZ));
-    EXPECT_FALSE(reg.LoadKeyYesNo("no"));
-    EXPECT_TRUE(reg.isKeyValueNo());
+    EXPECT_TRUE(!reg.LoadKeyYesNo("no") && reg.isKeyValueNo());
     ASSERT_TRUE(reg.SetValue("longer", "yess", REG_SZ));
     EXPECT_FALSE(reg.LoadKeyYesNo("longer"));
 
@@ -183,24 +167,15 @@ TEST_F(DRegTest, YesAndNo)
 
 TEST_F(DRegTest, HexadecimalData)
 {
-    ASSERT_TRUE(reg.SetDataValue("data", "AB"));
-    EXPECT_TRUE(reg.LoadKeySz("data").Comp("4142"));
-    EXPECT_EQ(DWORD(REG_SZ), reg.GetKeyType());
-
-    // Every byte value, NUL included, survives the round trip in upper case.
-    std::string all;
-    for (int i = 0; i < 256; ++i)
-        all += static_cast<char>(i);
+    // Stored as hexadecimal text; a NUL comes back with the rest.
     DName raw;
-    raw.Namen(all.data(), 256);
-    ASSERT_TRUE(reg.SetDataValue("all", raw));
-    DName const stored = reg.LoadKeySz("all");
-    ASSERT_EQ(512u, stored.Size());
-    EXPECT_EQ("FEFF", Bytes(stored).substr(508));
-    EXPECT_EQ(all, Bytes(reg.LoadKeyData("all")));
+    raw.Namen("\xFE\0A", 3);
+    ASSERT_TRUE(reg.SetDataValue("data", raw));
+    EXPECT_EQ("FE0041", Bytes(reg.LoadKeySz("data")));
+    EXPECT_EQ(std::string("\xFE\0A", 3), Bytes(reg.LoadKeyData("data")));
 }
 
-TEST_F(DRegTest, ColourFieldsAndTypeTexts)
+TEST_F(DRegTest, ColourFieldsAndTypeNames)
 {
     struct { char const* text; unsigned red, green, blue; } const colours[] = {
         {"12 200 7", 12, 200, 7},
@@ -216,16 +191,12 @@ TEST_F(DRegTest, ColourFieldsAndTypeTexts)
         EXPECT_EQ(c.blue, reg.GetBlue()) << c.text;
     }
 
-    // The type names, with the gap in their table and the end of it.
-    struct { DWORD type; char const* text; } const types[] = {
-        {REG_NONE, "None"}, {REG_EXPAND_SZ, "Unexpanded String"}, {REG_DWORD_BIG_ENDIAN, "N/A"},
-        {REG_LINK, "Link"}, {REG_RESOURCE_LIST, "Resource List"}, {REG_QWORD, "N/A"},
-    };
-    for (auto const& c : types) {
-        ASSERT_TRUE(reg.SetValue("typed", "abcdefgh", c.type));
+    // A type without a name: the gap in the table and past its end.
+    for (DWORD type : {DWORD(REG_DWORD_BIG_ENDIAN), DWORD(REG_QWORD)}) {
+        ASSERT_TRUE(reg.SetValue("typed", "abcdefgh", type));
         ASSERT_TRUE(reg.LoadKeyValue("typed"));
-        EXPECT_EQ(c.type, reg.GetKeyType());
-        EXPECT_TRUE(reg.GetKeyTypes().Comp(c.text)) << c.type;
+        EXPECT_EQ(type, reg.GetKeyType());
+        EXPECT_TRUE(reg.GetKeyTypes().Comp("N/A")) << type;
     }
 }
 
@@ -248,16 +219,14 @@ TEST_F(DRegTest, EnumerationAndDeletion)
     EXPECT_TRUE(name.Comp("child"));
     EXPECT_FALSE(reg.EnumSubKey(1, name));
 
-    EXPECT_FALSE(reg.DelKeyValue(""));
+    // Empty names are refused before the registry is asked.
+    EXPECT_FALSE(reg.DelKeyValue("") || DReg::DelKey(HKEY_CURRENT_USER, "") ||
+                 DReg::DelKey(nullptr, child.c_str()));
     EXPECT_TRUE(reg.DelKeyValue("first"));
     EXPECT_FALSE(reg.DelKeyValue("first"));
-    EXPECT_EQ(1u, reg.GetMaxValues());
-
-    EXPECT_FALSE(DReg::DelKey(HKEY_CURRENT_USER, ""));
-    EXPECT_FALSE(DReg::DelKey(nullptr, child.c_str()));
     EXPECT_TRUE(reg.DelKey(HKEY_CURRENT_USER, child.c_str()));
+    EXPECT_EQ(1u, reg.GetMaxValues());
     EXPECT_EQ(0u, reg.GetMaxSubKeys());
-    EXPECT_FALSE(DReg().Open(HKEY_CURRENT_USER, child.c_str()));
 }
 
 }

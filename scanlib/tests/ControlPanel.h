@@ -53,14 +53,6 @@ public:
     {
         return list.GetText(row, column).Name();
     }
-    int ImageOf(unsigned row) const
-    {
-        LVITEMA item = {};
-        item.mask = LVIF_IMAGE;
-        item.iItem = static_cast<int>(row);
-        SendMessageA(GetDlgItem(window_, 104), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        return item.iImage;
-    }
     // Images in the list's small image list.
     int Images() const
     {
