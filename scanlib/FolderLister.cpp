@@ -79,8 +79,7 @@ bool FolderLister::ListPiece()
         WakeAllConditionVariable(&changed_);
         return false;
     }
-    Publish(piece, !more);
-    return more;
+    return Publish(piece, !more) && more;
 }
 
 // A folder that cannot be listed is handed over empty, so that the walk
@@ -123,16 +122,20 @@ bool FolderLister::FillPiece(Piece& piece)
     return true;
 }
 
-void FolderLister::Publish(Piece& piece, bool done)
+// A piece that cannot be handed over ends the listing: the walk must not
+// take the pieces after it for the folder before.
+bool FolderLister::Publish(Piece& piece, bool done)
 {
     std::size_t const entries = piece.entries.size();
     bool const any = piece.first || piece.last || entries;
+    bool handed = true;
     AcquireSRWLockExclusive(&lock_);
     try {
         if (any)
             ready_.push_back(std::move(piece));
         readyEntries_ += unsigned(entries);
     } catch (std::bad_alloc const&) {
+        handed = false;
         failed_ = done = true;
     }
     done_ = done_ || done;
@@ -140,6 +143,7 @@ void FolderLister::Publish(Piece& piece, bool done)
     ReleaseSRWLockExclusive(&lock_);
     if (wake)
         WakeAllConditionVariable(&changed_);
+    return handed;
 }
 
 // Under lock_: what lies ready, entries and folders.

@@ -81,7 +81,8 @@ private:
     // Lists the next piece and hands it over; false when all is listed.
     bool ListPiece();
     bool FillPiece(Piece& piece);
-    void Publish(Piece& piece, bool done);
+    // Hands the piece over; false when it could not be.
+    bool Publish(Piece& piece, bool done);
     // Takes the next piece into current_; false when there is none.
     bool Take();
     unsigned Ready() const;
