@@ -102,6 +102,21 @@ TEST_F(Walk, NamesAndStartingFolders)
         EXPECT_EQ((Paths{"sub1\\c.txt", "sub1x\\f.txt", "sub1\\deep\\d.txt"}),
                   tree_.FoundSet(load)) << sub;
     }
+
+    // A folder given relative to the current one is walked by the full
+    // path it leads to, and becomes the current one; one that leads
+    // nowhere from there is skipped.
+    char saved[MAX_PATH];
+    ASSERT_TRUE(GetCurrentDirectoryA(MAX_PATH, saved));
+    ASSERT_TRUE(SetCurrentDirectoryA(tree_.Dir().c_str()));
+    DirectoryListingSpec relative(DName("*.txt"), DName("sub1"));
+    relative.folders.InsertRight(DName("deep"));
+    relative.folders.InsertRight(DName("missing"));
+    DFileLoad load;
+    bool const walked = load.LoadAllDirListings(relative, false);
+    SetCurrentDirectoryA(saved);
+    ASSERT_TRUE(walked);
+    EXPECT_EQ((Paths{"sub1\\c.txt", "sub1\\deep\\d.txt"}), tree_.FoundSet(load));
 }
 
 TEST_F(Walk, NoFolderMeansTheRootOfTheCurrentDrive)
