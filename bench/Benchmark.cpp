@@ -302,7 +302,8 @@ void Benchmark::Contents(TreeGenerator const& small)
     // One thread that lists and reads in turn pays for both: the engine
     // lists ahead on a second thread while it reads.
     Sampler::Paired const both = sampler_.Pair(
-        [&] { return Baselines::BareWalk(small.Folder(), listed, nullptr, options_.blockSize); }, readLoop);
+        [&] { return Baselines::BareWalk(small.Folder(), listed, nullptr, options_.blockSize); },
+        readLoop);
     if (both.ok)
         report_.Info("the bare walk reading each file it meets / read loop: %.2f (%s)", both.ratio,
                      Detail("walk and read", both.subject, "read loop", both.baseline).c_str());

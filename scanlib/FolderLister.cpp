@@ -7,7 +7,8 @@
 
 FolderLister::FolderLister(bool subDirs)
     : subDirs_(subDirs), find_(INVALID_HANDLE_VALUE), readyEntries_(0),
-      walkWaits_(false), listerWaits_(false), done_(false), failed_(false), stop_(false), threaded_(false),
+      walkWaits_(false), listerWaits_(false), done_(false), failed_(false),
+      stop_(false), threaded_(false),
       current_{false, true, {}, {}}, next_(0)
 {
     InitializeSRWLock(&lock_);
