@@ -55,7 +55,6 @@ unsigned radixWidth(unsigned long base)
     return k;
 }
 
-// XOR with a running key position shared by det and detp.
 } // namespace
 
 // ---------------------------------------------------------------------------

@@ -1068,18 +1068,17 @@ bool DFileLoad::LoadAllDirListings(DirectoryListingSpec const& spec,
     bool failed = subDirs && !DropNestedFolders(work.folders);
     // A starting folder given relative to the current one is known by the
     // full path it leads to; those that lead nowhere are shown, not listed.
-    Container<DName> starts;
     FolderLister lister(subDirs);
     for (DName const* f = work.folders.First(); f && !failed; f = f->next) {
         bool seen = f->isEmpty();
-        for (DName const* q = starts.First(); q && !seen; q = q->next)
+        for (DName const* q = work.folders.First(); q != f && !seen; q = q->next)
             seen = *q == *f;
         if (seen)
             continue;
         DName listed(*f);
         if (!isFullPath(*f))
             listed = ChangeDir(*f) ? GetDir() : DName();
-        failed = !starts.InsertRight(*f) || !lister.Add(*f, listed);
+        failed = !lister.Add(*f, listed);
     }
     failed = failed ||
              !PhraseSearch::Prepare(work.containing, work.containingMode, phrases_);
