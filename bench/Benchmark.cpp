@@ -172,10 +172,10 @@ void Benchmark::Walks(TreeGenerator const& large, TreeGenerator const& small)
     };
 
     std::string const n = Report::Number(large.Entries());
-    auto walkFigure = [&](std::string const& figure, DirectoryListingSpec const& spec,
+    auto walkFigure = [&](std::string const& figure, DirectoryListingSpec const& search,
                           double target) {
         Sampler::Paired const r = sampler_.Pair(
-            [&] { return engine(spec, large.Entries(), large.Entries()); },
+            [&] { return engine(search, large.Entries(), large.Entries()); },
             [&] { return bare(large); });
         if (r.ok)
             report_.AtMost(figure.c_str(), r.ratio, target,

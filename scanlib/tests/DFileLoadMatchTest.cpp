@@ -47,9 +47,9 @@ DFile Dated(FILETIME const* created, FILETIME const* accessed, FILETIME const* w
 class Match : public ::testing::Test
 {
 protected:
-    bool Test(DirectoryListingSpec const& spec, DFile const& entry) const
+    bool Test(DirectoryListingSpec const& criteria, DFile const& entry) const
     {
-        return load_.IsFileSpec(spec, entry);
+        return load_.IsFileSpec(criteria, entry);
     }
 
     DFileLoad load_;
@@ -95,12 +95,12 @@ TEST_F(Match, SizeModes)
 {
     for (Row const& r : ComparisonModes) {
         SCOPED_TRACE(int(r.mode));
-        DirectoryListingSpec spec = Everything();
-        spec.sizeMode = r.mode;
-        spec.sizeValue = 1000;
-        EXPECT_EQ(r.below, Test(spec, Entry("C:\\f", 0x20, 999)));
-        EXPECT_EQ(r.at, Test(spec, Entry("C:\\f", 0x20, 1000)));
-        EXPECT_EQ(r.above, Test(spec, Entry("C:\\f", 0x20, 1001)));
+        DirectoryListingSpec criteria = Everything();
+        criteria.sizeMode = r.mode;
+        criteria.sizeValue = 1000;
+        EXPECT_EQ(r.below, Test(criteria, Entry("C:\\f", 0x20, 999)));
+        EXPECT_EQ(r.at, Test(criteria, Entry("C:\\f", 0x20, 1000)));
+        EXPECT_EQ(r.above, Test(criteria, Entry("C:\\f", 0x20, 1001)));
     }
     // The size compares as unsigned.
     DirectoryListingSpec big = Everything();
@@ -117,17 +117,17 @@ TEST_F(Match, SizeModes)
     EXPECT_TRUE(Test(ten, huge));
 
     // A range includes both ends; turned round it holds nothing.
-    DirectoryListingSpec spec = Everything();
-    spec.sizeMode = 6;
-    spec.sizeValue = 10;
-    spec.sizeUpper = 20;
+    DirectoryListingSpec criteria = Everything();
+    criteria.sizeMode = 6;
+    criteria.sizeValue = 10;
+    criteria.sizeUpper = 20;
     unsigned const sizes[] = {9, 10, 20, 21};
     for (unsigned i = 0; i < 4; ++i)
-        EXPECT_EQ(i == 1 || i == 2, Test(spec, Entry("C:\\f", 0x20, sizes[i]))) << sizes[i];
-    spec.sizeValue = 20;
-    spec.sizeUpper = 10;
+        EXPECT_EQ(i == 1 || i == 2, Test(criteria, Entry("C:\\f", 0x20, sizes[i]))) << sizes[i];
+    criteria.sizeValue = 20;
+    criteria.sizeUpper = 10;
     for (unsigned size : sizes)
-        EXPECT_FALSE(Test(spec, Entry("C:\\f", 0x20, size))) << size;
+        EXPECT_FALSE(Test(criteria, Entry("C:\\f", 0x20, size))) << size;
 }
 
 TEST_F(Match, AttributeModes)
@@ -153,10 +153,10 @@ TEST_F(Match, AttributeModes)
     };
     for (auto const& r : rows) {
         SCOPED_TRACE(int(r.mode) * 100 + int(r.mask));
-        DirectoryListingSpec const spec(DName("*.*"), DName(), r.mask, 0, r.mode, 0);
-        EXPECT_EQ(r.none, Test(spec, Entry("C:\\f", 0x20 | 0x10)));
-        EXPECT_EQ(r.some, Test(spec, Entry("C:\\f", 0x20 | 0x2)));
-        EXPECT_EQ(r.every, Test(spec, Entry("C:\\f", 0x20 | 0x2 | 0x1)));
+        DirectoryListingSpec const criteria(DName("*.*"), DName(), r.mask, 0, r.mode, 0);
+        EXPECT_EQ(r.none, Test(criteria, Entry("C:\\f", 0x20 | 0x10)));
+        EXPECT_EQ(r.some, Test(criteria, Entry("C:\\f", 0x20 | 0x2)));
+        EXPECT_EQ(r.every, Test(criteria, Entry("C:\\f", 0x20 | 0x2 | 0x1)));
     }
 }
 
@@ -167,12 +167,12 @@ TEST_F(Match, DateModes)
     FILETIME const dates[] = {TestTime::Shift(reference, -1000), TestTime::Shift(reference, 900),
                               TestTime::Shift(reference, 1000)};
     for (Row const& r : ComparisonModes) {
-        DirectoryListingSpec spec = Everything();
-        spec.writtenMode = r.mode;
-        spec.written = reference;
+        DirectoryListingSpec criteria = Everything();
+        criteria.writtenMode = r.mode;
+        criteria.written = reference;
         bool const expected[] = {r.below, r.at, r.above};
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(expected[i], Test(spec, Dated(nullptr, nullptr, &dates[i])))
+            EXPECT_EQ(expected[i], Test(criteria, Dated(nullptr, nullptr, &dates[i])))
                 << int(r.mode) << " " << i;
     }
 
@@ -192,18 +192,18 @@ TEST_F(Match, DateModes)
 
 TEST_F(Match, EveryTestMustPass)
 {
-    DirectoryListingSpec spec(DName("*.log"), DName(), 0x1, 100, 2, 2);
-    spec.writtenMode = 4;
-    spec.written = DFile::GetUTCDate(TestTime::Local(2000, 1, 1));
+    DirectoryListingSpec criteria(DName("*.log"), DName(), 0x1, 100, 2, 2);
+    criteria.writtenMode = 4;
+    criteria.written = DFile::GetUTCDate(TestTime::Local(2000, 1, 1));
     FILETIME const late = DFile::GetUTCDate(TestTime::Local(2001, 1, 1));
     FILETIME const early = DFile::GetUTCDate(TestTime::Local(1999, 1, 1));
 
     DFile const good(DName("C:\\a.log"), 0x21, 50, nullptr, nullptr, &late);
-    EXPECT_TRUE(Test(spec, good));
-    EXPECT_FALSE(Test(spec, DFile(DName("C:\\a.txt"), 0x21, 50, nullptr, nullptr, &late)));
-    EXPECT_FALSE(Test(spec, DFile(DName("C:\\a.log"), 0x21, 150, nullptr, nullptr, &late)));
-    EXPECT_FALSE(Test(spec, DFile(DName("C:\\a.log"), 0x20, 50, nullptr, nullptr, &late)));
-    EXPECT_FALSE(Test(spec, DFile(DName("C:\\a.log"), 0x21, 50, nullptr, nullptr, &early)));
+    EXPECT_TRUE(Test(criteria, good));
+    EXPECT_FALSE(Test(criteria, DFile(DName("C:\\a.txt"), 0x21, 50, nullptr, nullptr, &late)));
+    EXPECT_FALSE(Test(criteria, DFile(DName("C:\\a.log"), 0x21, 150, nullptr, nullptr, &late)));
+    EXPECT_FALSE(Test(criteria, DFile(DName("C:\\a.log"), 0x20, 50, nullptr, nullptr, &late)));
+    EXPECT_FALSE(Test(criteria, DFile(DName("C:\\a.log"), 0x21, 50, nullptr, nullptr, &early)));
 }
 
 }  // namespace

@@ -74,15 +74,15 @@ TEST_F(Walk, NamesAndStartingFolders)
 {
     // Without sub-folders the folders are still met; "*.*" among other
     // names stands for every name; no names as well.
-    DirectoryListingSpec spec = tree_.Spec("*.txt");
-    spec.names.InsertRight(DName("*.*"));
-    ASSERT_TRUE(load_.LoadDirListing(spec));
+    DirectoryListingSpec search = tree_.Spec("*.txt");
+    search.names.InsertRight(DName("*.*"));
+    ASSERT_TRUE(load_.LoadDirListing(search));
     EXPECT_EQ((Paths{"a.txt", "b.dat", "sub1", "sub2"}), tree_.FoundSet(load_));
     EXPECT_EQ(3u, load_.GetTotalSearchDirs());
     EXPECT_EQ(2u, load_.GetTotalSearchFiles());
     load_.Destroy();
-    spec.names.Destroy();
-    ASSERT_TRUE(load_.LoadDirListing(spec));
+    search.names.Destroy();
+    ASSERT_TRUE(load_.LoadDirListing(search));
     EXPECT_EQ(4u, load_.Size());
     load_.Destroy();
 
@@ -122,8 +122,8 @@ TEST_F(Walk, NamesAndStartingFolders)
 TEST_F(Walk, NoFolderMeansTheRootOfTheCurrentDrive)
 {
     ASSERT_TRUE(SetCurrentDirectoryA(tree_.Path("sub1").c_str()));
-    DirectoryListingSpec const spec("*.*");
-    ASSERT_TRUE(load_.LoadDirListing(spec));
+    DirectoryListingSpec const search("*.*");
+    ASSERT_TRUE(load_.LoadDirListing(search));
     ASSERT_GT(load_.Size(), 0u);
     std::string const root = tree_.Dir().substr(0, 3);
     for (unsigned i = 0; i < load_.Size(); ++i) {
@@ -164,16 +164,16 @@ TEST_F(Walk, EveryCriterionTogether)
     make("sub2\\other.log", 40, FILE_ATTRIBUTE_HIDDEN, old, "lock");
     make("sub2\\hit.txt", 40, FILE_ATTRIBUTE_HIDDEN, old, "key");
 
-    DirectoryListingSpec spec = tree_.Spec("*.log");
-    spec.sizeMode = 4;    // greater than 30
-    spec.sizeValue = 30;
-    spec.attributeMode = 1;
-    spec.attributeMask = FILE_ATTRIBUTE_HIDDEN;
-    spec.writtenMode = 2;    // before 2005
-    spec.written = TestTime::Utc(2005, 1, 1);
-    spec.containingMode = 1;
-    spec.containing = "key";
-    ASSERT_TRUE(load_.LoadAllDirListings(spec, true));
+    DirectoryListingSpec search = tree_.Spec("*.log");
+    search.sizeMode = 4;    // greater than 30
+    search.sizeValue = 30;
+    search.attributeMode = 1;
+    search.attributeMask = FILE_ATTRIBUTE_HIDDEN;
+    search.writtenMode = 2;    // before 2005
+    search.written = TestTime::Utc(2005, 1, 1);
+    search.containingMode = 1;
+    search.containing = "key";
+    ASSERT_TRUE(load_.LoadAllDirListings(search, true));
     EXPECT_EQ((Paths{"sub2\\hit.log"}), tree_.FoundSet(load_));
 }
 
@@ -208,15 +208,15 @@ TEST_F(Walk, CountsWithoutStoringAndAnalyses)
 TEST_F(Walk, StopsOnRequestFromAnotherThread)
 {
     ASSERT_TRUE(tree_.File("sub1\\deep\\large.txt", std::string(16 << 20, 'x')));
-    DirectoryListingSpec spec = tree_.Spec();
-    spec.containingMode = 1;
-    spec.containing = "never there";
-    spec.readSize = 16;
+    DirectoryListingSpec search = tree_.Spec();
+    search.containingMode = 1;
+    search.containing = "never there";
+    search.readSize = 16;
     ASSERT_TRUE(load_.InsertRight(DFile(DName("C:\\kept.txt"), 0x20, 1)));
 
     load_.SetAbort();    // no walk runs: nothing happens
     bool result = true;
-    std::thread worker([&] { result = load_.LoadAllDirListings(spec, true); });
+    std::thread worker([&] { result = load_.LoadAllDirListings(search, true); });
     Sleep(200);
     load_.SetAbort();
     worker.join();
@@ -225,14 +225,14 @@ TEST_F(Walk, StopsOnRequestFromAnotherThread)
 
     // A stopped count reports nothing; the next walk runs to its end.
     unsigned counted = 1;
-    std::thread counter([&] { counted = load_.GetTotalDirListings(spec, true); });
+    std::thread counter([&] { counted = load_.GetTotalDirListings(search, true); });
     Sleep(200);
     load_.SetAbort();
     counter.join();
     EXPECT_EQ(0u, counted);
     EXPECT_EQ(0ull, load_.GetTotalMatchesSize());
-    spec.containingMode = 0;
-    EXPECT_TRUE(load_.LoadAllDirListings(spec, true));
+    search.containingMode = 0;
+    EXPECT_TRUE(load_.LoadAllDirListings(search, true));
     EXPECT_EQ(10u, load_.Size());
 }
 
@@ -251,13 +251,13 @@ TEST_F(Walk, ContentWalkMeetsFilesInTheOrderOfANameWalk)
         }
         return paths;
     };
-    DirectoryListingSpec spec = tree_.Spec();
-    ASSERT_TRUE(load_.LoadAllDirListings(spec, true));
-    spec.containingMode = 1;
-    spec.containing = "never there";
-    spec.notContaining = true;
+    DirectoryListingSpec search = tree_.Spec();
+    ASSERT_TRUE(load_.LoadAllDirListings(search, true));
+    search.containingMode = 1;
+    search.containing = "never there";
+    search.notContaining = true;
     DFileLoad read;
-    ASSERT_TRUE(read.LoadAllDirListings(spec, true));
+    ASSERT_TRUE(read.LoadAllDirListings(search, true));
     std::vector<std::string> const named = files(load_);
     ASSERT_EQ(5005u, named.size());
     EXPECT_EQ(named, files(read));
@@ -355,10 +355,10 @@ TEST(WalkLinks, LinkCyclesAreListedNotEntered)
 
 TEST_F(Walk, DirectoryIterator)
 {
-    DirectoryListingSpec spec = tree_.Spec();
-    spec.folders.InsertRight(DName(tree_.Path("sub1").c_str()));
+    DirectoryListingSpec search = tree_.Spec();
+    search.folders.InsertRight(DName(tree_.Path("sub1").c_str()));
     // An index beyond the folders takes the last one.
-    ASSERT_TRUE(load_.OpenDirListing(spec, DName(), 7));
+    ASSERT_TRUE(load_.OpenDirListing(search, DName(), 7));
     EXPECT_TRUE(load_.isOpen());
     EXPECT_STREQ(tree_.Path("sub1").c_str(), load_.GetWorkPath().Name());
     Paths seen;
@@ -370,9 +370,9 @@ TEST_F(Walk, DirectoryIterator)
     EXPECT_FALSE(load_.isOpen());
     EXPECT_FALSE(load_.NextDirListing());
 
-    EXPECT_FALSE(load_.isDirEmpty(spec, DName(tree_.Path("sub2").c_str())));
+    EXPECT_FALSE(load_.isDirEmpty(search, DName(tree_.Path("sub2").c_str())));
     EXPECT_TRUE(load_.isDirEmpty(tree_.Spec("*.dat"), DName(tree_.Path("sub2").c_str())));
-    EXPECT_TRUE(load_.isDirEmpty(spec, DName(tree_.Path("missing").c_str())));
+    EXPECT_TRUE(load_.isDirEmpty(search, DName(tree_.Path("missing").c_str())));
     EXPECT_FALSE(load_.isOpen());
 }
 
