@@ -14,6 +14,8 @@
 #include <new>
 #include <utility>
 
+#include "SplitWork.h"
+
 template <class T>
 class Container
 {
@@ -326,19 +328,23 @@ void Container<T>::Arrange(unsigned from, T* const* order, unsigned n)
     Relink();
 }
 
-// Rebuilds the links from the index.
+// Rebuilds the links from the index; a long list in two halves at once.
 template <class T>
 void Container<T>::Relink()
 {
     unsigned const n = count.load(std::memory_order_relaxed);
     unsigned long long const base = start;
     head = n ? Slot(base) : nullptr;
-    for (unsigned i = 0; i + 1 < n; ++i) {
-        // Records lie all over the heap once sorted: fetch ahead.
-        if (i + 8 < n)
-            __builtin_prefetch(Slot(base + i + 8));
-        Slot(base + i)->next = Slot(base + i + 1);
-    }
-    if (n)
-        Slot(base + n - 1)->next = nullptr;
+    if (!n)
+        return;
+    SplitWork::Halves(n - 1, [&](unsigned from, unsigned to) {
+        for (unsigned i = from; i < to; ++i) {
+            // Elements lie all over the heap once rearranged: fetch ahead.
+            if (i + 8 < to)
+                __builtin_prefetch(Slot(base + i + 8));
+            Slot(base + i)->next = Slot(base + i + 1);
+        }
+        return true;
+    });
+    Slot(base + n - 1)->next = nullptr;
 }

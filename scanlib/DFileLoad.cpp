@@ -615,8 +615,11 @@ bool DFileLoad::Arrange(unsigned from, unsigned n, unsigned column,
     std::unique_ptr<DFile*[]> order(new (std::nothrow) DFile*[n ? n : 1]);
     if (!order)
         return false;
-    for (unsigned i = 0; i < n; ++i)
-        order[i] = results_(from + i);
+    SplitWork::Halves(n, [&](unsigned a, unsigned b) {
+        for (unsigned i = a; i < b; ++i)
+            order[i] = results_(from + i);
+        return true;
+    });
     if (!ResultOrder(column).Sort(order.get(), n))
         return false;
     if (descending)

@@ -1,6 +1,7 @@
 #include "ResultOrder.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -8,6 +9,7 @@
 
 #include "DFile.h"
 #include "DFileLoad.h"
+#include "SplitWork.h"
 
 namespace {
 
@@ -152,40 +154,73 @@ void FetchNext(Item const* items, std::vector<Group> const& work)
     }
 }
 
-// Sorts the items of every group of the work list by their texts, in spare
-// room for as many. The work list stays outside the call stack: a long path
-// makes as many levels as it has eight-byte pieces.
-void SortTexts(Item* items, Item* spare, std::vector<Group>& work)
+// Sorts the items of group g by their texts, in spare room for as many
+// items as the whole list at the same places; the groups of items that
+// need further bytes to part join the work list.
+void SortGroup(Item* items, Item* spare, Group const& g, std::vector<Group>& work)
 {
-    while (!work.empty()) {
-        Group const g = work.back();
-        work.pop_back();
-        FetchNext(items, work);
-        Item* const group = items + g.first;
-        if (g.count <= FewItems) {
-            SortFew(group, g.count, g.depth);
-            continue;
-        }
-        // While every text of the group goes on alike, the next eight bytes
-        // are read at once: the texts are still at hand.
-        unsigned depth = g.depth;
-        if (!g.loaded)
-            LoadKeys(group, g.count, depth);
-        while (isAlike(group, g.count) && !isEnded(group[0].key)) {
-            depth += 8;
-            LoadKeys(group, g.count, depth);
-        }
-        SortKeys(group, spare, g.count);
-        // Items with equal keys go on with their next eight bytes; those
-        // whose texts ended among these are equal and done.
-        for (unsigned from = 0, to; from < g.count; from = to) {
-            to = from + 1;
-            while (to < g.count && group[to].key == group[from].key)
-                ++to;
-            if (to - from > 1 && !isEnded(group[from].key))
-                work.push_back({g.first + from, to - from, depth + 8, false});
-        }
+    Item* const group = items + g.first;
+    if (g.count <= FewItems) {
+        SortFew(group, g.count, g.depth);
+        return;
     }
+    // While every text of the group goes on alike, the next eight bytes
+    // are read at once: the texts are still at hand.
+    unsigned depth = g.depth;
+    if (!g.loaded)
+        LoadKeys(group, g.count, depth);
+    while (isAlike(group, g.count) && !isEnded(group[0].key)) {
+        depth += 8;
+        LoadKeys(group, g.count, depth);
+    }
+    SortKeys(group, spare + g.first, g.count);
+    // Items with equal keys go on with their next eight bytes; those
+    // whose texts ended among these are equal and done.
+    for (unsigned from = 0, to; from < g.count; from = to) {
+        to = from + 1;
+        while (to < g.count && group[to].key == group[from].key)
+            ++to;
+        if (to - from > 1 && !isEnded(group[from].key))
+            work.push_back({g.first + from, to - from, depth + 8, false});
+    }
+}
+
+// Sorts group g and then every group of the work list, which starts empty.
+// The work list stays outside the call stack: a long path makes as many
+// levels as it has eight-byte pieces.
+bool SortTexts(Item* items, Item* spare, Group const& g, std::vector<Group>& work)
+{
+    try {
+        SortGroup(items, spare, g, work);
+        while (!work.empty()) {
+            Group const next = work.back();
+            work.pop_back();
+            FetchNext(items, work);
+            SortGroup(items, spare, next, work);
+        }
+    } catch (std::bad_alloc const&) {
+        return false;
+    }
+    return true;
+}
+
+// Sorts the groups, which lie apart: on two threads at once when they hold
+// many items, each thread taking the next group that neither has taken.
+bool SortShares(Item* items, Item* spare, std::vector<Group> const& groups)
+{
+    unsigned total = 0;
+    for (Group const& g : groups)
+        total += g.count;
+    std::atomic<std::size_t> taken(0);
+    auto share = [&] {
+        std::vector<Group> work;
+        for (std::size_t k; (k = taken++) < groups.size();) {
+            if (!SortTexts(items, spare, groups[k], work))
+                return false;
+        }
+        return true;
+    };
+    return SplitWork::isSplit(total) ? SplitWork::Both(share, share) : share();
 }
 
 }  // namespace
@@ -265,31 +300,36 @@ bool ResultOrder::Sort(DFile** records, unsigned n) const
     if (!items || !spare)
         return false;
     bool const number = isNumber();
-    for (unsigned i = 0; i < n; ++i) {
-        if (i + Ahead < n)
-            __builtin_prefetch(records[i + Ahead]);
-        char const* const text = Text(*records[i]);
-        items[i] = {number ? Number(*records[i]) : Chunk(text), text, records[i]};
-    }
+    SplitWork::Halves(n, [&](unsigned from, unsigned to) {
+        for (unsigned i = from; i < to; ++i) {
+            if (i + Ahead < to)
+                __builtin_prefetch(records[i + Ahead]);
+            char const* const text = Text(*records[i]);
+            items[i] = {number ? Number(*records[i]) : Chunk(text), text, records[i]};
+        }
+        return true;
+    });
+    // The groups that their first key leaves unordered: for numbers, the
+    // items of equal numbers, whose texts decide from their start.
+    std::vector<Group> groups;
     try {
-        std::vector<Group> work;
         if (!number) {
-            work.push_back({0, n, 0, true});
+            SortGroup(items.get(), spare.get(), {0, n, 0, true}, groups);
         } else {
-            // Texts decide among equal numbers only.
             SortKeys(items.get(), spare.get(), n);
             for (unsigned from = 0, to; from < n; from = to) {
                 to = from + 1;
                 while (to < n && items[to].key == items[from].key)
                     ++to;
                 if (to - from > 1)
-                    work.push_back({from, to - from, 0, false});
+                    groups.push_back({from, to - from, 0, false});
             }
         }
-        SortTexts(items.get(), spare.get(), work);
     } catch (std::bad_alloc const&) {
         return false;
     }
+    if (!SortShares(items.get(), spare.get(), groups))
+        return false;
     for (unsigned i = 0; i < n; ++i)
         records[i] = items[i].record;
     return true;

@@ -8,7 +8,8 @@
 // comparison, and the records are read where the walk left them, one after
 // the other. Numbers are sorted alone first and texts compared only among
 // equal numbers; texts are sorted eight bytes at a time, each group of
-// texts that agree so far being sorted again by its next eight bytes.
+// texts that agree so far being sorted again by its next eight bytes. A
+// long list takes its keys, and has its groups sorted, on two threads.
 #pragma once
 
 class DFile;

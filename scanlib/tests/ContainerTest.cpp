@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -160,6 +161,29 @@ TEST(Link, FillsSetsAndReadsByPosition)
 
     copy.Destroy();
     EXPECT_EQ(0u, copy.Size());
+}
+
+// Lists long enough to be relinked in two halves keep links that agree
+// with their positions through rearranging and removing.
+TEST(Container, LongListsKeepTheirLinksInOrder)
+{
+    unsigned const n = SplitWork::Many * 2 + 3;
+    Container<DName> list;
+    char text[16];
+    for (unsigned i = 0; i < n; ++i) {
+        std::snprintf(text, sizeof text, "%u", i);
+        ASSERT_TRUE(list.InsertRight(DName(text)));
+    }
+    std::vector<DName*> order(n);
+    for (unsigned i = 0; i < n; ++i)
+        order[i] = list((i * 7919u) % n);    // 7919 is prime to n
+    list.Arrange(0, order.data(), n);
+    list.DelIf([](DName const& e) { return e.Name()[0] == '5'; });
+    unsigned pos = 0;
+    for (DName const* e = list.First(); e; e = e->next, ++pos)
+        ASSERT_EQ(list(pos), e) << pos;
+    EXPECT_EQ(list.Size(), pos);
+    EXPECT_STREQ("7919", list[1].Name());
 }
 
 }  // namespace
