@@ -6,9 +6,9 @@
 
 namespace {
 
-// Every index is visited exactly once, long loops in the two halves that
-// every caller relies on (a sort counts and moves by the same halves), and
-// on two threads when the machine has a second processor.
+// Every index is visited exactly once; a long loop as [0, n / 2) and
+// [n / 2, n), the first half on a worker when the machine has a second
+// processor.
 TEST(SplitWork, HalvesVisitEachIndexOnceAndRunTheFirstHalfOnAWorker)
 {
     for (unsigned n : {0u, 1u, SplitWork::Many - 1, SplitWork::Many, SplitWork::Many * 2 + 1}) {
@@ -16,7 +16,6 @@ TEST(SplitWork, HalvesVisitEachIndexOnceAndRunTheFirstHalfOnAWorker)
         std::vector<unsigned char> visits(n, 0);
         DWORD threads[2] = {0, 0};
         unsigned starts[2] = {~0u, ~0u};
-        unsigned calls = 0;
         EXPECT_TRUE(SplitWork::Halves(n, [&](unsigned from, unsigned to) {
             unsigned const half = from ? 1 : 0;
             threads[half] = GetCurrentThreadId();
@@ -27,7 +26,7 @@ TEST(SplitWork, HalvesVisitEachIndexOnceAndRunTheFirstHalfOnAWorker)
         }));
         for (unsigned i = 0; i < n; ++i)
             ASSERT_EQ(1, visits[i]) << i;
-        calls = (starts[0] == 0) + (starts[1] != ~0u);
+        unsigned const calls = (starts[0] == 0) + (starts[1] != ~0u);
         if (SplitWork::isSplit(n)) {
             EXPECT_EQ(2u, calls);
             EXPECT_EQ(n / 2, starts[1]);
