@@ -16,18 +16,11 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 char lower(char c) { return DName::Lower(c); }
 char upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 32) : c; }
 
-// Decimal digits of v into out (at least 20 bytes); returns their count.
-unsigned decimal(unsigned long long v, char* out)
+// The separator a path of n bytes goes on with: '/' when it has one,
+// else '\\'.
+char separatorOf(char const* path, unsigned n)
 {
-    char tmp[24];
-    unsigned n = 0;
-    do {
-        tmp[n++] = char('0' + v % 10);
-        v /= 10;
-    } while (v);
-    for (unsigned i = 0; i < n; ++i)
-        out[i] = tmp[n - 1 - i];
-    return n;
+    return n && std::memchr(path, '/', n) ? '/' : '\\';
 }
 
 // Case-insensitive comparison of two NUL-terminated strings, bytes unsigned.
@@ -779,7 +772,7 @@ bool DName::operator+=(unsigned long const& v)
 bool DName::operator+=(unsigned long long const& v)
 {
     char digits[24];
-    unsigned const n = decimal(v, digits);
+    unsigned const n = Decimal(v, digits);
     return Splice(Len(), 0, digits, n, 0);
 }
 
@@ -1032,7 +1025,7 @@ bool DName::AttachSlash(bool)
     unsigned const n = Len();
     if (!n)
         return Set("\\", 1);
-    char const sep = std::memchr(buffer, '/', n) ? '/' : '\\';
+    char const sep = separatorOf(buffer, n);
     if (buffer[n - 1] == sep)
         return true;
     return Splice(n, 0, &sep, 1, 0);
@@ -1068,7 +1061,7 @@ DName& DName::AddHome(DName const& home, bool)
     unsigned k = 1;    // t[0] is kept for a rooting "/"
     std::memcpy(t + k, home.buffer, h);
     k += h;
-    char const sep = std::memchr(home.buffer, '/', h) ? '/' : '\\';
+    char const sep = separatorOf(home.buffer, h);
     if (!isSep(buffer[0]) && home.buffer[h - 1] != sep)
         t[k++] = sep;
     std::memcpy(t + k, buffer, n);
@@ -1263,10 +1256,23 @@ bool DName::FromWord(unsigned const& v, unsigned const& width)
     return FromLong64((unsigned long long)v, width);
 }
 
+unsigned DName::Decimal(unsigned long long v, char* out)
+{
+    char tmp[20];
+    unsigned n = 0;
+    do {
+        tmp[n++] = char('0' + v % 10);
+        v /= 10;
+    } while (v);
+    for (unsigned i = 0; i < n; ++i)
+        out[i] = tmp[n - 1 - i];
+    return n;
+}
+
 bool DName::FromLong64(unsigned long long const& v, unsigned const& width)
 {
     char digits[24];
-    unsigned const n = decimal(v, digits);
+    unsigned const n = Decimal(v, digits);
     if (!Set(digits, n))
         return false;
     return n >= width || Splice(0, 0, 0, width - n, '0');

@@ -186,6 +186,9 @@ public:
     bool FromLong(unsigned long const& v, unsigned const& width = 0);
     bool FromWord(unsigned const& v, unsigned const& width = 0);
     bool FromLong64(unsigned long long const& v, unsigned const& width = 0);
+    // The decimal digits of v into out (room for 20), without a NUL;
+    // returns their count.
+    static unsigned Decimal(unsigned long long v, char* out);
     bool FromDouble(double const& v, unsigned const& width = 0);
     unsigned long ToLong() const;
     unsigned ToWord() const;

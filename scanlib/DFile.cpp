@@ -85,6 +85,17 @@ void PutWordAt(char* p, unsigned w)
     std::memcpy(p, &w, sizeof w);
 }
 
+// The ticks of t moved by offset; false for an empty date and one before
+// 1985 (a shift below zero wraps high) or from 2^63 on, where no
+// broken-down time exists: those read as the floor.
+bool LocalTicks(FILETIME const& t, long long offset, unsigned long long& local)
+{
+    ULARGE_INTEGER const u = {{t.dwLowDateTime, t.dwHighDateTime}};
+    local = u.QuadPart + static_cast<unsigned long long>(offset);
+    return !DFile::isEmpty(t) && !(u.QuadPart >> 63) && !(local >> 63) &&
+           local >= FloorTicks;
+}
+
 }  // namespace
 
 DFile::DFile()
@@ -658,14 +669,8 @@ long long DFile::LocalOffset()
 
 unsigned long long DFile::LocalSeconds(FILETIME const& t, long long offset)
 {
-    ULARGE_INTEGER const u = {{t.dwLowDateTime, t.dwHighDateTime}};
-    unsigned long long const local =
-        u.QuadPart + static_cast<unsigned long long>(offset);
-    // Before 1985 (a shift below zero wraps high) and from 2^63 on, where
-    // no broken-down time exists, dates read as the floor.
-    if (isEmpty(t) || (u.QuadPart >> 63) || (local >> 63) || local < FloorTicks)
-        return 0;
-    return local / TicksPerSecond;
+    unsigned long long local;
+    return LocalTicks(t, offset, local) ? local / TicksPerSecond : 0;
 }
 
 FILETIME DFile::GetUTCDate(SYSTEMTIME const& local)
@@ -688,10 +693,8 @@ SYSTEMTIME DFile::ShownDate(FILETIME const& t, long long offset,
     // past the largest time wraps outside the range as well.
     SYSTEMTIME s = {};
     s.wYear = FloorYear;
-    ULARGE_INTEGER const u = {{t.dwLowDateTime, t.dwHighDateTime}};
-    unsigned long long const local =
-        u.QuadPart + static_cast<unsigned long long>(offset);
-    if (!isEmpty(t) && local >= FloorTicks && local < CeilingTicks) {
+    unsigned long long local;
+    if (LocalTicks(t, offset, local) && local < CeilingTicks) {
         unsigned long long const seconds = local / TicksPerSecond;
         unsigned const time = unsigned(seconds % 86400);
         s.wHour = WORD(time / 3600);

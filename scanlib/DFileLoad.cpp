@@ -675,18 +675,8 @@ unsigned DFileLoad::CellChars(DFile const& record, unsigned column,
     case ColumnPath:
         text = path.Name();
         return path.Size();
-    case ColumnSize: {
-        // Digits from the right, then moved to the front.
-        char digits[20];
-        unsigned n = 0;
-        unsigned long long v = record.GetFileSize64();
-        do {
-            digits[sizeof digits - ++n] = char('0' + v % 10);
-            v /= 10;
-        } while (v);
-        std::memcpy(room, digits + sizeof digits - n, n);
-        return n;
-    }
+    case ColumnSize:
+        return DName::Decimal(record.GetFileSize64(), room);
     case ColumnAttributes:
         DFile::AttributeLetters(record.GetAttribute(), room);
         return DFile::AttributeLetterCount;

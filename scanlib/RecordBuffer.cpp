@@ -13,6 +13,10 @@ namespace {
 // The rest of a file below this is read in less time than a thread takes
 // to start.
 unsigned long const LongRead = 4ul << 20;
+// The largest block FileOper moves in one call. The buffer holds PeekLimit
+// bytes, written out a block at a time.
+unsigned const BlockSize = FileOper::BlockLimit - 1;
+static_assert(RecordBuffer::PeekLimit >= BlockSize, "a block fits the buffer");
 
 }  // namespace
 

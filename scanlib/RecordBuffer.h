@@ -69,11 +69,6 @@ public:
     void StartReadAhead();
 
 private:
-    // The largest block FileOper moves in one call.
-    static constexpr unsigned BlockSize = 0xFFFE;
-    // The buffer holds PeekLimit bytes, written out a block at a time.
-    static_assert(PeekLimit >= BlockSize, "a block fits the buffer");
-
     // Reads on behind what is held until n bytes lie ahead in one piece.
     bool Gather(unsigned n);
     char* Room(unsigned& n);
