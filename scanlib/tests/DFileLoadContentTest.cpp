@@ -21,13 +21,13 @@ protected:
     Names Matches(std::string const& text, unsigned char mode,
                   bool notContaining = false, unsigned readSize = 0)
     {
-        DirectoryListingSpec spec = tree_.Spec();
-        spec.containing.Namen(text.data(), unsigned(text.size()));
-        spec.containingMode = mode;
-        spec.notContaining = notContaining;
-        spec.readSize = readSize;
+        DirectoryListingSpec criteria = tree_.Criteria();
+        criteria.containing.Namen(text.data(), unsigned(text.size()));
+        criteria.containingMode = mode;
+        criteria.notContaining = notContaining;
+        criteria.readSize = readSize;
         DFileLoad load;
-        EXPECT_TRUE(load.LoadAllDirListings(spec, true));
+        EXPECT_TRUE(load.LoadAllDirListings(criteria, true));
         return tree_.FoundSet(load);
     }
 

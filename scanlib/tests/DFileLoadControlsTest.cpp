@@ -26,7 +26,7 @@ protected:
         ASSERT_TRUE(tree_.Folder("sub"));
         ASSERT_TRUE(tree_.File("sub\\d.txt", "more text"));
         // The application sets the range from a count walk without controls.
-        ASSERT_EQ(5u, load_.GetTotalDirListings(tree_.Spec(), true));
+        ASSERT_EQ(5u, load_.GetTotalDirListings(tree_.Criteria(), true));
         panel_.bar.SetRange(5);
         panel_.list.SetupReportStyle(DFileLoad::ColumnName | DFileLoad::ColumnPath);
         panel_.Attach(load_);
@@ -49,7 +49,7 @@ protected:
 
 TEST_F(WalkControls, StatusRateProgressAndRowsOfAWholeWalk)
 {
-    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Spec(), true));
+    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Criteria(), true));
 
     // Each folder as it is listed, then a blank for a walk that ran to its end.
     EXPECT_EQ((Texts{tree_.Dir(), tree_.Path("sub"), " "}), panel_.statusTexts);
@@ -65,7 +65,7 @@ TEST_F(WalkControls, StatusRateProgressAndRowsOfAWholeWalk)
 TEST_F(WalkControls, RowsOfResultsFromBeforeTheWalkKeepTheirPositions)
 {
     load_.InsertRight(DFile(DName("C:\\earlier.txt"), 0x20, 1));
-    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Spec(), false));
+    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Criteria(), false));
     ASSERT_EQ(5u, load_.Size());
     EXPECT_EQ("C:\\earlier.txt", panel_.Cell(0, 1));
     ExpectRowsOfResults(5);
@@ -80,7 +80,7 @@ TEST_F(WalkControls, StopLeavesItsTextAndDrawsNoMoreRows)
             load_.SetAbort();
         }
     };
-    EXPECT_FALSE(load_.LoadAllDirListings(tree_.Spec(), true));
+    EXPECT_FALSE(load_.LoadAllDirListings(tree_.Criteria(), true));
 
     EXPECT_EQ((Texts{tree_.Dir(), tree_.Path("sub"),
                      "Please wait while cleaning up for abort...",
@@ -103,7 +103,7 @@ TEST(WalkIcons, RowsOfOneTypeShareOneImage)
     panel.list.SetupReportStyle(DFileLoad::ColumnName);
     DFileLoad load;
     panel.Attach(load);
-    ASSERT_TRUE(load.LoadAllDirListings(tree.Spec(), false));
+    ASSERT_TRUE(load.LoadAllDirListings(tree.Criteria(), false));
     ASSERT_EQ(12u, panel.Rows());
     EXPECT_EQ(1, panel.Images());
 }

@@ -48,7 +48,7 @@ unsigned Depth(std::string const& p)
 
 TEST_F(Walk, BreadthFirstWithTotals)
 {
-    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Spec(), true));
+    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Criteria(), true));
     std::vector<std::string> const found = tree_.Found(load_);
     EXPECT_EQ((Paths{"a.txt", "b.dat", "sub1", "sub2", "sub1\\c.txt", "sub1\\deep",
                      "sub2\\e.txt", "sub1\\deep\\d.txt"}),
@@ -63,7 +63,7 @@ TEST_F(Walk, BreadthFirstWithTotals)
     EXPECT_FALSE(load_.isOpen());
 
     // Matches are appended to what the list holds; names narrow them.
-    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Spec("*.txt"), true));
+    ASSERT_TRUE(load_.LoadAllDirListings(tree_.Criteria("*.txt"), true));
     EXPECT_EQ(12u, load_.Size());
     EXPECT_EQ(8u, load_.GetTotalSearched());
     EXPECT_EQ(4u, load_.GetTotalMatches());
@@ -74,7 +74,7 @@ TEST_F(Walk, NamesAndStartingFolders)
 {
     // Without sub-folders the folders are still met; "*.*" among other
     // names stands for every name; no names as well.
-    DirectoryListingSpec search = tree_.Spec("*.txt");
+    DirectoryListingSpec search = tree_.Criteria("*.txt");
     search.names.InsertRight(DName("*.*"));
     ASSERT_TRUE(load_.LoadDirListing(search));
     EXPECT_EQ((Paths{"a.txt", "b.dat", "sub1", "sub2"}), tree_.FoundSet(load_));
@@ -164,7 +164,7 @@ TEST_F(Walk, EveryCriterionTogether)
     make("sub2\\other.log", 40, FILE_ATTRIBUTE_HIDDEN, old, "lock");
     make("sub2\\hit.txt", 40, FILE_ATTRIBUTE_HIDDEN, old, "key");
 
-    DirectoryListingSpec search = tree_.Spec("*.log");
+    DirectoryListingSpec search = tree_.Criteria("*.log");
     search.sizeMode = 4;    // greater than 30
     search.sizeValue = 30;
     search.attributeMode = 1;
@@ -179,7 +179,7 @@ TEST_F(Walk, EveryCriterionTogether)
 
 TEST_F(Walk, CountsWithoutStoringAndAnalyses)
 {
-    EXPECT_EQ(4u, load_.GetTotalDirListings(tree_.Spec("*.txt"), true));
+    EXPECT_EQ(4u, load_.GetTotalDirListings(tree_.Criteria("*.txt"), true));
     EXPECT_TRUE(load_.isEmpty());
 
     // A file past 4 GiB counts in full in every size total.
@@ -191,7 +191,7 @@ TEST_F(Walk, CountsWithoutStoringAndAnalyses)
     CloseHandle(h);
     ASSERT_TRUE(SetFileAttributesA(tree_.Path("a.txt").c_str(),
                                    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
-    EXPECT_EQ(9u, load_.GetTotalAnalysis(tree_.Spec(), true));
+    EXPECT_EQ(9u, load_.GetTotalAnalysis(tree_.Criteria(), true));
     SetFileAttributesA(tree_.Path("a.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(load_.isEmpty());
     unsigned long long const total = 39ull + big.QuadPart;
@@ -208,7 +208,7 @@ TEST_F(Walk, CountsWithoutStoringAndAnalyses)
 TEST_F(Walk, StopsOnRequestFromAnotherThread)
 {
     ASSERT_TRUE(tree_.File("sub1\\deep\\large.txt", std::string(16 << 20, 'x')));
-    DirectoryListingSpec search = tree_.Spec();
+    DirectoryListingSpec search = tree_.Criteria();
     search.containingMode = 1;
     search.containing = "never there";
     search.readSize = 16;
@@ -251,7 +251,7 @@ TEST_F(Walk, ContentWalkMeetsFilesInTheOrderOfANameWalk)
         }
         return paths;
     };
-    DirectoryListingSpec search = tree_.Spec();
+    DirectoryListingSpec search = tree_.Criteria();
     ASSERT_TRUE(load_.LoadAllDirListings(search, true));
     search.containingMode = 1;
     search.containing = "never there";
@@ -281,11 +281,11 @@ TEST_F(Walk, TwoWalksOnTwoThreads)
     bool b = false;
     std::thread one([&] {
         for (int r = 0; r < 3; ++r)
-            a = load_.LoadAllDirListings(tree_.Spec(), true);
+            a = load_.LoadAllDirListings(tree_.Criteria(), true);
     });
     std::thread two([&] {
         for (int r = 0; r < 3; ++r)
-            b = second.LoadAllDirListings(other.Spec(), true);
+            b = second.LoadAllDirListings(other.Criteria(), true);
     });
     one.join();
     two.join();
@@ -319,7 +319,7 @@ TEST_F(Walk, ReadingWhileAppending)
     });
     bool ok = true;
     for (int r = 0; r < 5 && ok; ++r)
-        ok = load_.LoadAllDirListings(tree_.Spec(), true);
+        ok = load_.LoadAllDirListings(tree_.Criteria(), true);
     done = true;
     reader.join();
     EXPECT_TRUE(ok);
@@ -355,7 +355,7 @@ TEST(WalkLinks, LinkCyclesAreListedNotEntered)
 
 TEST_F(Walk, DirectoryIterator)
 {
-    DirectoryListingSpec search = tree_.Spec();
+    DirectoryListingSpec search = tree_.Criteria();
     search.folders.InsertRight(DName(tree_.Path("sub1").c_str()));
     // An index beyond the folders takes the last one.
     ASSERT_TRUE(load_.OpenDirListing(search, DName(), 7));
@@ -371,7 +371,7 @@ TEST_F(Walk, DirectoryIterator)
     EXPECT_FALSE(load_.NextDirListing());
 
     EXPECT_FALSE(load_.isDirEmpty(search, DName(tree_.Path("sub2").c_str())));
-    EXPECT_TRUE(load_.isDirEmpty(tree_.Spec("*.dat"), DName(tree_.Path("sub2").c_str())));
+    EXPECT_TRUE(load_.isDirEmpty(tree_.Criteria("*.dat"), DName(tree_.Path("sub2").c_str())));
     EXPECT_TRUE(load_.isDirEmpty(search, DName(tree_.Path("missing").c_str())));
     EXPECT_FALSE(load_.isOpen());
 }

@@ -39,7 +39,7 @@ public:
     }
 
     // "*.*" (or the name) in this tree's folder.
-    DirectoryListingSpec Spec(char const* name = "*.*") const
+    DirectoryListingSpec Criteria(char const* name = "*.*") const
     {
         return DirectoryListingSpec(DName(name), DName(Dir().c_str()));
     }
