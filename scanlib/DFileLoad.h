@@ -279,6 +279,10 @@ private:
         Stopping,
     };
 
+    // What the choosers show until a caller changes it.
+    static unsigned const FileDialogDefault = 0xAA9A11;
+    static unsigned const DirDialogDefault = 0x1;
+
     // The walk
     static bool DropNestedFolders(Container<DName>& folders);
     static bool isNested(DName const& outer, DName const& inner);
