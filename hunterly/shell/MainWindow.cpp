@@ -51,12 +51,7 @@ char const* const MainWindow::HelpFile = "Hunterly.chm";
 
 MainWindow::MainWindow(DName const& commandLine)
     : DDialog("Hunterly"),
-      attributes(IDD_ATTRIBUTES),
-      containing(IDD_CONTAINING),
-      fileNames(IDD_FILENAMES),
-      fileSizes(IDD_FILESIZES),
       statistics(IDD_STATISTICS),
-      dates(IDD_DATES),
       startButton(nullptr, IDC_STARTSEARCH),
       progress(nullptr, IDC_PROGRESS),
       status(nullptr, IDC_STATUS),
@@ -111,6 +106,11 @@ DName const& MainWindow::GetProgramPath() const
 PropResults& MainWindow::GetResultsPage()
 {
     return results;
+}
+
+OptionPage* MainWindow::GetOptionPage(unsigned index) const
+{
+    return index < OptionPages ? static_cast<OptionPage*>(sheet.GetPage(index)) : nullptr;
 }
 
 bool MainWindow::OnInit()

@@ -15,6 +15,11 @@
 #include "DToolBar.h"
 #include "DToolTip.h"
 #include "DirectoryListingSpec.h"
+#include "PropAttribute.h"
+#include "PropContaining.h"
+#include "PropDates.h"
+#include "PropFileNames.h"
+#include "PropFileSizes.h"
 #include "PropPage.h"
 #include "PropResults.h"
 #include "SharedFlags.h"
@@ -32,6 +37,7 @@ public:
         ContainingPage,
         ResultsPage,
         StatisticsPage,
+        OptionPages = ResultsPage,  // the pages before the results
     };
     static char const* const HelpFile;
 
@@ -46,6 +52,8 @@ public:
     DStatusWnd& GetStatus();
     DName const& GetProgramPath() const;
     PropResults& GetResultsPage();
+    // The option pages by tab index; null from the results page on.
+    OptionPage* GetOptionPage(unsigned index) const;
 
     // Stops what runs, waits for it to end and ends the window's run.
     void Close();
@@ -84,13 +92,13 @@ private:
     void Resize();
 
     DPropertySheet sheet;
-    PropPage attributes;
-    PropPage containing;
-    PropPage fileNames;
-    PropPage fileSizes;
+    PropAttribute attributes;
+    PropContaining containing;
+    PropFileNames fileNames;
+    PropFileSizes fileSizes;
     PropResults results;
     PropPage statistics;
-    PropPage dates;
+    PropDates dates;
     DToolBar toolbar;
     DButton startButton;
     DToolTip tips;

@@ -1,0 +1,64 @@
+#include "OptionPage.h"
+
+#include "DReg.h"
+#include "SharedFlags.h"
+
+OptionPage::OptionPage(unsigned templateId, unsigned index, char const* keyName)
+    : PropPage(templateId), tabIndex(index), key(keyName)
+{
+}
+
+unsigned OptionPage::GetTabIndex() const
+{
+    return tabIndex;
+}
+
+char const* OptionPage::GetKey() const
+{
+    return key;
+}
+
+void OptionPage::Reset()
+{
+}
+
+bool OptionPage::isLinked() const
+{
+    return links.criteria && links.flags;
+}
+
+bool OptionPage::OnInit()
+{
+    MakeTips();
+    if (!isLinked())
+        return true;
+    DReg stored;
+    // A missing key leaves the criteria as they are.
+    if (stored.Open(HKEY_CURRENT_USER, key))
+        Load(stored);
+    InitControls();
+    return true;
+}
+
+void OptionPage::InitControls()
+{
+}
+
+void OptionPage::OnDestroy()
+{
+    DReg stored;
+    if (isLinked() && stored.Create(HKEY_CURRENT_USER, key))
+        Save(stored, links.flags->rememberSettings);
+}
+
+void OptionPage::OnSetActive()
+{
+    if (isLinked())
+        Show();
+}
+
+void OptionPage::OnKillActive()
+{
+    if (isLinked())
+        links.MarkTab(tabIndex, isInUse());
+}

@@ -1,0 +1,16 @@
+// PropFileNames: the "File Names" option page; for now only its frame.
+#pragma once
+
+#include "OptionPage.h"
+
+class PropFileNames : public OptionPage
+{
+public:
+    PropFileNames();
+
+protected:
+    void Load(DReg& key) override;
+    void Save(DReg& key, bool remember) const override;
+    void Show() override;
+    bool isInUse() const override;
+};

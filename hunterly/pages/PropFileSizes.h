@@ -1,0 +1,16 @@
+// PropFileSizes: the "Sizes" option page; for now only its frame.
+#pragma once
+
+#include "OptionPage.h"
+
+class PropFileSizes : public OptionPage
+{
+public:
+    PropFileSizes();
+
+protected:
+    void Load(DReg& key) override;
+    void Save(DReg& key, bool remember) const override;
+    void Show() override;
+    bool isInUse() const override;
+};
