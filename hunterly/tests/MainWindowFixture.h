@@ -1,7 +1,7 @@
 // The real main window on the virtual display, made hidden as the program
-// makes it, with a clean registry and the shell and message-box seams
-// recording what would be opened or shown; and the helpers that drive and
-// read it.
+// makes it, in the empty registry every test starts with, with the shell and
+// message-box seams recording what would be opened or shown; and the helpers
+// that drive and read it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -37,7 +37,6 @@ protected:
 
     void SetUp() override
     {
-        RegDeleteTreeA(HKEY_CURRENT_USER, SharedFlags::Key);
         opened.clear();
         boxes.clear();
         openBefore = ShellRun::SetOpen([](char const* file, char const* folder) {
@@ -52,7 +51,6 @@ protected:
         window.reset();
         ShellRun::SetOpen(openBefore);
         DMsgBox::SetShow(boxBefore);
-        RegDeleteTreeA(HKEY_CURRENT_USER, SharedFlags::Key);
     }
 
     // The main window for a command line of the program and arguments.

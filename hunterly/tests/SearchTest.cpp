@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "ScratchRegistry.h"
 #include "TempFolder.h"
 
 #include <commctrl.h>
@@ -357,7 +358,7 @@ TEST_F(SearchTest, ClosingDuringASearchEndsItFirst)
         // The window went through its destruction: the settings are kept.
         EXPECT_EQ(1ul, Stored(SharedFlags::Key, "Settings"));
         EXPECT_EQ(static_cast<unsigned long>(PropResults::Report), Stored(PropResults::Key, "Style"));
-        RegDeleteTreeA(HKEY_CURRENT_USER, SharedFlags::Key);
+        ScratchRegistry::Current()->Clear();
     }
 }
 

@@ -1,10 +1,11 @@
 // DReg against the real registry, under a key of its own below the current
-// user that each test creates and removes again.
+// user, which the test programs redirect to a scratch key.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "DReg.h"
+#include "ScratchRegistry.h"
 #include "TempFolder.h"
 
 namespace {
@@ -15,17 +16,7 @@ char const* const Missing = "Software\\HunterlyRegTest\\missing";
 class DRegTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
-        ASSERT_TRUE(reg.Create(HKEY_CURRENT_USER, TestKey));
-    }
-
-    void TearDown() override
-    {
-        reg.Close();
-        RegDeleteTreeA(HKEY_CURRENT_USER, TestKey);
-    }
+    void SetUp() override { ASSERT_TRUE(reg.Create(HKEY_CURRENT_USER, TestKey)); }
 
     // Writes raw bytes past DReg, to set up values it would never write.
     void PutRaw(char const* name, DWORD valueType, void const* data, DWORD size)
@@ -39,6 +30,27 @@ protected:
 
     DReg reg;
 };
+
+TEST_F(DRegTest, TestsNeverReachTheUsersOwnKeys)
+{
+    // Written under the current user, the value lands in the scratch key
+    // below the real one; the real current user has no such key.
+    ASSERT_TRUE(reg.SetDwordValue("v", 7));
+    reg.Close();
+    ScratchRegistry const* scratch = ScratchRegistry::Current();
+    ASSERT_NE(nullptr, scratch);
+    ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, nullptr));
+    bool const inRealKey = DReg(HKEY_CURRENT_USER, TestKey, KEY_READ).isOpen();
+    std::string const moved = scratch->Path() + "\\" + TestKey;
+    unsigned long const value = DReg(HKEY_CURRENT_USER, moved.c_str(), KEY_READ).LoadKeyDword("v");
+    HKEY back;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyA(HKEY_CURRENT_USER, scratch->Path().c_str(), &back));
+    ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, back));
+    RegCloseKey(back);
+    EXPECT_FALSE(inRealKey);
+    EXPECT_EQ(7ul, value);
+    EXPECT_TRUE(DReg(HKEY_CURRENT_USER, TestKey, KEY_READ).isOpen());
+}
 
 TEST_F(DRegTest, OpeningAndClosing)
 {
