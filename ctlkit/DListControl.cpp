@@ -695,12 +695,13 @@ void DListControl::PaintEmpty(HWND window, HDC given) const
 
 bool DListControl::SetSelected(unsigned item, bool selected, bool show) const
 {
+    // The item's state alone, which a virtual list keeps as any list does.
+    if (item >= GetTotal())
+        return false;
     LVITEMA state = {};
-    state.mask = LVIF_STATE;
-    state.iItem = static_cast<int>(item);
     state.state = selected ? LVIS_SELECTED : 0;
     state.stateMask = LVIS_SELECTED;
-    if (!ParentMsg(LVM_SETITEMA, -1, 0, reinterpret_cast<LPARAM>(&state)))
+    if (!ParentMsg(LVM_SETITEMSTATE, -1, item, reinterpret_cast<LPARAM>(&state)))
         return false;
     if (show)
         MakeVisible(item);
