@@ -34,7 +34,7 @@ bool DrawCases::DrawList(DFileLoad& list, unsigned slice, double& first,
                                         nullptr, nullptr, GetModuleHandleA(nullptr),
                                         nullptr);
     HWND const view = CreateWindowExA(
-        0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 800, 600, window,
+        0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA, 0, 0, 800, 600, window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ListId)), GetModuleHandleA(nullptr),
         nullptr);
     if (!view) {

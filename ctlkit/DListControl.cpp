@@ -6,6 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "DListSource.h"
+#include "IconCache.h"
+
 namespace {
 
 char const* const reportTitles[] = {"File Name", "Drive",      "Full Path",        "Size",
@@ -28,15 +31,18 @@ thread_local bool componentsReady = false;
 
 DListControl::DListControl(HWND parent, int id)
     : DIBasics(parent, id), autoAdjust(false), columnCount(0), widthLimit(65535),
-      reportColumns(0), widths(nullptr), smallImages(nullptr), largeImages(nullptr),
-      sharedImages(nullptr), sharedCount(0)
+      reportColumns(0), columns(nullptr), smallImages(nullptr), largeImages(nullptr),
+      sharedImages(nullptr), sharedCount(0), source(nullptr), icons(new IconCache),
+      hookedParent(nullptr), hookedList(nullptr), charWidths(), charsMeasured(false)
 {
 }
 
 DListControl::~DListControl()
 {
+    Unhook();
     RemoveIcons();
-    std::free(widths);
+    std::free(columns);
+    delete icons;
 }
 
 DListControl& DListControl::operator[](unsigned long id)
@@ -110,7 +116,7 @@ bool DListControl::SetColumn(DName const& title, unsigned index, int width)
     column.pszText = const_cast<char*>(title.Name());
     if (!ParentMsg(LVM_SETCOLUMNA, -1, index, reinterpret_cast<LPARAM>(&column)))
         return false;
-    widths[index] = Cut(width);
+    columns[index].width = Cut(width);
     return true;
 }
 
@@ -128,7 +134,7 @@ bool DListControl::SetColumnWidth(unsigned index, int width)
 {
     unsigned long const cut = Cut(width);
     if (index < columnCount)
-        widths[index] = cut;
+        columns[index].width = cut;
     return ParentMsg(LVM_SETCOLUMNWIDTH, -1, index, MAKELPARAM(cut & 0xFFFF, 0)) != 0;
 }
 
@@ -139,7 +145,10 @@ bool DListControl::AdjustColumn(unsigned index, int extra)
     long widest = HeaderFit(index);
     if (!extra)
         extra = Pad();
-    unsigned long const rows = GetTotal();
+    // A virtual list knows its widest text without reading every row.
+    if (isVirtual() && static_cast<long>(columns[index].widest) > widest)
+        widest = static_cast<long>(columns[index].widest);
+    unsigned long const rows = isVirtual() ? 0 : GetTotal();
     for (unsigned long row = 0; row < rows; ++row) {
         long const width = GetStringWidth(GetText(row, index));
         if (width > widest)
@@ -187,6 +196,8 @@ bool DListControl::SetStyle(unsigned long view)
         else
             SetColumnWidth(column, flatWidth);
     }
+    // The control keeps the old view's pixels where the new one paints nothing.
+    Repaint();
     return true;
 }
 
@@ -279,7 +290,8 @@ bool DListControl::SetImage(DName const& path, char const* iconSource, unsigned 
 {
     if (path.isEmpty() || column >= columnCount)
         return false;
-    return SetImage(SharedImage(iconSource ? iconSource : path.Name()), path, item, column);
+    int const image = SharedImage(iconSource ? iconSource : path.Name(), 0);
+    return SetImage(image < 0 ? 0 : image, path, item, column);
 }
 
 bool DListControl::SetImage(int image, DName const& text, unsigned item, unsigned column)
@@ -345,6 +357,12 @@ bool DListControl::Reset()
             int const width = HeaderFit(column);
             SetColumnWidth(column, width ? width : reportWidth);
         }
+    }
+    // The font may have changed since the last measure.
+    charsMeasured = false;
+    if (autoAdjust && isVirtual()) {
+        for (unsigned column = 0; column < columnCount; ++column)
+            Widen(columns[column].widest, static_cast<unsigned long>(Pad()), column);
     }
     return ParentMsg(LVM_DELETEALLITEMS) != 0;
 }
@@ -417,15 +435,76 @@ bool DListControl::MakeVisible(unsigned item) const
     return true;
 }
 
+bool DListControl::isVirtual() const
+{
+    HWND const window = GetIdHandle();
+    return window && (GetWindowLongA(window, GWL_STYLE) & LVS_OWNERDATA);
+}
+
+bool DListControl::SetSource(DListSource* given)
+{
+    // Letting go of a source needs no window: one that is gone asks nothing.
+    if (given && (!isVirtual() || !Hook()))
+        return false;
+    source.store(given);
+    return true;
+}
+
+bool DListControl::SetRowCount(unsigned long rows, bool repaint) const
+{
+    LPARAM const flags = repaint ? 0 : LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL;
+    return ListMsg(LVM_SETITEMCOUNT, -1, rows, flags);
+}
+
+void DListControl::FitText(char const* text, unsigned length, unsigned column)
+{
+    if (column >= columnCount)
+        return;
+    if (!charsMeasured)
+        MeasureChars();
+    unsigned long width = 0;
+    for (unsigned i = 0; i < length; ++i)
+        width += static_cast<unsigned long>(charWidths[static_cast<unsigned char>(text[i])]);
+    if (width > columns[column].widest)
+        columns[column].widest = width;
+    unsigned long const pad = 2ul * static_cast<unsigned long>(charWidths[static_cast<unsigned char>('X')]);
+    Widen(width, pad, column);
+}
+
+void DListControl::SetEmptyText(DName const& text)
+{
+    emptyText = text;
+    if (Hook())
+        Repaint();
+}
+
+void DListControl::ForgetTexts()
+{
+    for (unsigned column = 0; column < columnCount; ++column)
+        columns[column].widest = 0;
+}
+
+void DListControl::Repaint() const
+{
+    HWND const window = GetIdHandle();
+    if (window)
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+bool DListControl::NewText(DName const& text, unsigned column)
+{
+    return Widen(static_cast<unsigned long>(GetStringWidth(text)),
+                 static_cast<unsigned long>(Pad()), column);
+}
+
 // Columns grow while rows are written, never shrink; only with auto-adjust
 // on does the visible width follow the remembered one.
-bool DListControl::NewText(DName const& text, unsigned column)
+bool DListControl::Widen(unsigned long width, unsigned long pad, unsigned column)
 {
     if (column >= columnCount)
         return false;
-    unsigned long const pad = static_cast<unsigned long>(Pad());
-    unsigned long const width = static_cast<unsigned long>(GetStringWidth(text));
-    if (width + pad < widths[column] || width + pad < static_cast<unsigned long>(narrowest))
+    if (width + pad < columns[column].width || width + pad < static_cast<unsigned long>(narrowest))
         return false;
     unsigned long const header = static_cast<unsigned long>(GetStringWidth(GetColumnText(column)));
     unsigned long const candidate = width + 2 * pad;
@@ -435,7 +514,7 @@ bool DListControl::NewText(DName const& text, unsigned column)
         Cut(static_cast<long>(candidate)) + (IconRoom(column) ? iconWidth : 0);
     if (autoAdjust)
         SetColumnWidth(column, static_cast<int>(grown));
-    widths[column] = grown;
+    columns[column].width = grown;
     return true;
 }
 
@@ -458,14 +537,171 @@ bool DListControl::WriteCell(DName const& text, unsigned item, unsigned column, 
     return ParentMsg(LVM_SETITEMA, -1, 0, reinterpret_cast<LPARAM>(&cell)) != 0;
 }
 
+// The widths that GetStringWidth would give, character by character, so that
+// measuring a text needs no message to the window's thread.
+void DListControl::MeasureChars()
+{
+    HWND const window = GetIdHandle();
+    HGDIOBJ font = window ? reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0))
+                          : nullptr;
+    if (!font)
+        font = GetStockObject(DEFAULT_GUI_FONT);
+    HDC const dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ const before = dc ? SelectObject(dc, font) : nullptr;
+    if (!dc || !GetCharWidth32A(dc, 0, 255, charWidths)) {
+        for (int& width : charWidths)
+            width = 8;
+    }
+    if (dc) {
+        SelectObject(dc, before);
+        DeleteDC(dc);
+    }
+    charsMeasured = true;
+}
+
+// The answers for the rows come through the parent, to which the window
+// sends its notifications; the empty text is painted over the window's own.
+bool DListControl::Hook()
+{
+    HWND const window = GetIdHandle();
+    if (!window)
+        return false;
+    if (window == hookedList)
+        return true;
+    if (GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId())
+        return false;
+    Unhook();
+    HWND const parent = ::GetParent(window);
+    UINT_PTR const id = reinterpret_cast<UINT_PTR>(this);
+    DWORD_PTR const self = reinterpret_cast<DWORD_PTR>(this);
+    if (!parent || !SetWindowSubclass(parent, ParentHook, id, self))
+        return false;
+    hookedParent = parent;
+    if (!SetWindowSubclass(window, ListHook, id, self)) {
+        Unhook();
+        return false;
+    }
+    hookedList = window;
+    return true;
+}
+
+void DListControl::Unhook()
+{
+    UINT_PTR const id = reinterpret_cast<UINT_PTR>(this);
+    if (hookedParent)
+        RemoveWindowSubclass(hookedParent, ParentHook, id);
+    if (hookedList)
+        RemoveWindowSubclass(hookedList, ListHook, id);
+    hookedParent = nullptr;
+    hookedList = nullptr;
+}
+
+LRESULT CALLBACK DListControl::ParentHook(HWND window, UINT message, WPARAM wparam,
+                                          LPARAM lparam, UINT_PTR id, DWORD_PTR self)
+{
+    auto* const list = reinterpret_cast<DListControl*>(self);
+    if (message == WM_NOTIFY) {
+        NMHDR* const header = reinterpret_cast<NMHDR*>(lparam);
+        if (header->hwndFrom == list->hookedList && header->code == LVN_GETDISPINFOA) {
+            list->Answer(reinterpret_cast<NMLVDISPINFOA*>(lparam)->item);
+            return 0;
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, ParentHook, id);
+        list->hookedParent = nullptr;
+    }
+    return DefSubclassProc(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK DListControl::ListHook(HWND window, UINT message, WPARAM wparam,
+                                        LPARAM lparam, UINT_PTR id, DWORD_PTR self)
+{
+    auto* const list = reinterpret_cast<DListControl*>(self);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, ListHook, id);
+        list->hookedList = nullptr;
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+    LRESULT const result = DefSubclassProc(window, message, wparam, lparam);
+    if ((message == WM_PAINT || message == WM_PRINTCLIENT) && !list->emptyText.isEmpty()
+        && !SendMessageA(window, LVM_GETITEMCOUNT, 0, 0))
+        list->PaintEmpty(window, message == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wparam)
+                                                           : nullptr);
+    return result;
+}
+
+void DListControl::Answer(LVITEMA& item)
+{
+    DListSource const* const from = source.load();
+    if (item.iItem < 0 || item.iSubItem < 0)
+        return;
+    unsigned const row = static_cast<unsigned>(item.iItem);
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        if (from)
+            from->CellText(row, static_cast<unsigned>(item.iSubItem), item.pszText,
+                           static_cast<unsigned>(item.cchTextMax));
+        else
+            item.pszText[0] = '\0';
+    }
+    if (item.mask & LVIF_IMAGE)
+        item.iImage = from && item.iSubItem == 0 ? RowImage(row, *from) : 0;
+}
+
+// Files of one kind share an image, found once; a file that the shell
+// cannot find, or a folder gone since, gets the icon of its kind by name.
+int DListControl::RowImage(unsigned row, DListSource const& from)
+{
+    bool folder = false;
+    char const* const path = from.IconFile(row, folder);
+    if (!path)
+        return 0;
+    std::string const key = IconCache::Key(path, folder);
+    int image = 0;
+    if (icons->Find(key, image))
+        return image;
+    image = SharedImage(path, 0);
+    if (image < 0)
+        image = SharedImage(path, folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL);
+    if (image < 0)
+        return 0;
+    icons->Remember(key, image);
+    return image;
+}
+
+void DListControl::PaintEmpty(HWND window, HDC given) const
+{
+    HDC const dc = given ? given : GetDC(window);
+    if (!dc)
+        return;
+    RECT area;
+    GetClientRect(window, &area);
+    HWND const header = reinterpret_cast<HWND>(SendMessageA(window, LVM_GETHEADER, 0, 0));
+    RECT bar;
+    if (header && IsWindowVisible(header) && GetWindowRect(header, &bar))
+        area.top += bar.bottom - bar.top;
+    area.top += GetSystemMetrics(SM_CYEDGE) * 2;
+    HGDIOBJ const font = reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0));
+    HGDIOBJ const before = font ? SelectObject(dc, font) : nullptr;
+    int const mode = SetBkMode(dc, TRANSPARENT);
+    COLORREF const colour = ::SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    DrawTextA(dc, emptyText.Name(), -1, &area, DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
+    ::SetTextColor(dc, colour);
+    SetBkMode(dc, mode);
+    if (before)
+        SelectObject(dc, before);
+    if (!given)
+        ReleaseDC(window, dc);
+}
+
 bool DListControl::SetSelected(unsigned item, bool selected, bool show) const
 {
+    // The item's state alone, which a virtual list keeps as any list does.
+    if (item >= GetTotal())
+        return false;
     LVITEMA state = {};
-    state.mask = LVIF_STATE;
-    state.iItem = static_cast<int>(item);
     state.state = selected ? LVIS_SELECTED : 0;
     state.stateMask = LVIS_SELECTED;
-    if (!ParentMsg(LVM_SETITEMA, -1, 0, reinterpret_cast<LPARAM>(&state)))
+    if (!ParentMsg(LVM_SETITEMSTATE, -1, item, reinterpret_cast<LPARAM>(&state)))
         return false;
     if (show)
         MakeVisible(item);
@@ -506,12 +742,13 @@ bool DListControl::IconRoom(unsigned column) const
 
 bool DListControl::RememberWidth(unsigned index, unsigned long width)
 {
-    void* grown = std::realloc(widths, (columnCount + 1) * sizeof *widths);
+    void* grown = std::realloc(columns, (columnCount + 1) * sizeof *columns);
     if (!grown)
         return false;
-    widths = static_cast<unsigned long*>(grown);
-    std::memmove(widths + index + 1, widths + index, (columnCount - index) * sizeof *widths);
-    widths[index] = width;
+    columns = static_cast<Column*>(grown);
+    std::memmove(columns + index + 1, columns + index, (columnCount - index) * sizeof *columns);
+    columns[index].width = width;
+    columns[index].widest = 0;
     ++columnCount;
     return true;
 }
@@ -519,28 +756,30 @@ bool DListControl::RememberWidth(unsigned index, unsigned long width)
 void DListControl::ForgetWidth(unsigned index)
 {
     --columnCount;
-    std::memmove(widths + index, widths + index + 1, (columnCount - index) * sizeof *widths);
+    std::memmove(columns + index, columns + index + 1, (columnCount - index) * sizeof *columns);
 }
 
-// One shell query per row; a new image only for a system icon not seen
+// One shell query per call; a new image only for a system icon not seen
 // since the lists were made.
-int DListControl::SharedImage(char const* source)
+int DListControl::SharedImage(char const* file, DWORD attributes)
 {
     if (!smallImages || !largeImages)
-        return 0;
+        return -1;
     if (!componentsReady) {
         HRESULT const started = CoInitialize(nullptr);
         componentsReady = SUCCEEDED(started) || started == RPC_E_CHANGED_MODE;
     }
+    UINT const byName = attributes ? SHGFI_USEFILEATTRIBUTES : 0;
     SHFILEINFOA info = {};
-    if (!SHGetFileInfoA(source, 0, &info, sizeof info, SHGFI_SYSICONINDEX))
-        return 0;
+    if (!SHGetFileInfoA(file, attributes, &info, sizeof info, SHGFI_SYSICONINDEX | byName))
+        return -1;
     if (info.iIcon >= 0 && static_cast<unsigned>(info.iIcon) < sharedCount
         && sharedImages[info.iIcon])
         return sharedImages[info.iIcon] - 1;
-    if (!SHGetFileInfoA(source, 0, &info, sizeof info, SHGFI_ICON | SHGFI_SYSICONINDEX)
+    if (!SHGetFileInfoA(file, attributes, &info, sizeof info,
+                        SHGFI_ICON | SHGFI_SYSICONINDEX | byName)
         || !info.hIcon)
-        return 0;
+        return -1;
     int const image = ImageList_ReplaceIcon(smallImages, -1, info.hIcon);
     int const twin = ImageList_ReplaceIcon(largeImages, -1, info.hIcon);
     DestroyIcon(info.hIcon);
@@ -550,7 +789,7 @@ int DListControl::SharedImage(char const* source)
             ImageList_Remove(smallImages, image);
         if (twin >= 0)
             ImageList_Remove(largeImages, twin);
-        return 0;
+        return -1;
     }
     RememberImage(info.iIcon, image);
     return image;
@@ -590,4 +829,5 @@ void DListControl::DropImages(HIMAGELIST smallList, HIMAGELIST largeList)
     std::free(sharedImages);
     sharedImages = nullptr;
     sharedCount = 0;
+    icons->Clear();
 }

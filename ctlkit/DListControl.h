@@ -4,11 +4,22 @@
 // Items and columns count from 0. The wrapper remembers a width for every
 // column it inserted: writing a cell may grow it, and with auto-adjust on
 // the visible column follows.
+//
+// A list view made with LVS_OWNERDATA is virtual: it holds no rows but a
+// count, and asks a DListSource for the texts and icons of the rows it
+// paints. Such a list costs what a screenful costs at any size; its columns
+// are fitted to the texts its owner hands to FitText, and selection and item
+// states work as in any list.
 #pragma once
 
 #include "DIBasics.h"
 
 #include <commctrl.h>
+
+#include <atomic>
+
+class DListSource;
+class IconCache;
 
 class CTLKIT_API DListControl : public DIBasics
 {
@@ -66,6 +77,27 @@ public:
     unsigned GetHorizontalSpace() const;
     unsigned GetVerticalSpace() const;
 
+    // Virtual lists. SetSource must first be called on the window's thread,
+    // which then answers for the rows; later calls from any thread replace
+    // the source (null: rows show nothing). False for a list that is not
+    // virtual or cannot be hooked from this thread.
+    bool isVirtual() const;
+    bool SetSource(DListSource* source);
+    // The number of rows. repaint: the rows show something new, so all are
+    // painted again; otherwise only rows past the old count are painted.
+    bool SetRowCount(unsigned long rows, bool repaint) const;
+    // A text that a row of the column shows: the column grows for it as for
+    // a written cell. Measured from the font's character widths, without a
+    // message, so a worker may hand over every text.
+    void FitText(char const* text, unsigned length, unsigned column);
+    // Painted over the list while it has no rows; it is no row.
+    void SetEmptyText(DName const& text);
+    // Reset keeps the widest texts of a virtual list, so that the same
+    // entries shown again need no measuring; this forgets them.
+    void ForgetTexts();
+    // Invalidates and erases the whole control, then paints it.
+    void Repaint() const;
+
     // Selection.
     bool SetSel(unsigned item, bool show = false) const;
     bool SetDesel(unsigned item, bool show = false) const;
@@ -77,7 +109,24 @@ public:
     bool MakeVisible(unsigned item) const;
 
 private:
+    struct Column
+    {
+        unsigned long width;            // remembered, as cells are written
+        unsigned long widest;           // widest text handed to FitText
+    };
+
     bool NewText(DName const& text, unsigned column);
+    bool Widen(unsigned long text, unsigned long pad, unsigned column);
+    void MeasureChars();
+    bool Hook();
+    void Unhook();
+    static LRESULT CALLBACK ParentHook(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                       UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK ListHook(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                     UINT_PTR id, DWORD_PTR self);
+    void Answer(LVITEMA& item);
+    int RowImage(unsigned row, DListSource const& from);
+    void PaintEmpty(HWND window, HDC given) const;
     bool WriteCell(DName const& text, unsigned item, unsigned column, UINT mask, int image);
     bool SetSelected(unsigned item, bool selected, bool show) const;
     bool AddExtendedStyle(DWORD bits) const;
@@ -87,7 +136,9 @@ private:
     bool IconRoom(unsigned column) const;                     // room for the icon before the text
     bool RememberWidth(unsigned index, unsigned long width);  // grows the list by one
     void ForgetWidth(unsigned index);                         // shrinks it by one
-    int SharedImage(char const* source);
+    // -1 when the shell has no icon. attributes 0: the file's own icon;
+    // otherwise the icon of its type with those attributes, from its name.
+    int SharedImage(char const* source, DWORD attributes);
     void RememberImage(int systemIndex, int image);
     void AttachImages(HIMAGELIST smallList, HIMAGELIST largeList) const;
     void DropImages(HIMAGELIST smallList, HIMAGELIST largeList);
@@ -96,10 +147,18 @@ private:
     unsigned long columnCount;
     unsigned long widthLimit;
     unsigned long reportColumns;
-    unsigned long* widths;              // one per column, in column order
+    Column* columns;                    // in column order
     HIMAGELIST smallImages;
     HIMAGELIST largeImages;
     // By system icon index: 1 + the image of our lists that shows it, 0 for none yet.
     int* sharedImages;
     unsigned sharedCount;
+
+    std::atomic<DListSource*> source;
+    IconCache* icons;
+    HWND hookedParent;
+    HWND hookedList;
+    DName emptyText;
+    int charWidths[256];
+    bool charsMeasured;
 };

@@ -7,8 +7,8 @@
 // utilities and file-chooser settings that the programs share.
 //
 // Threads: a walk runs on a worker thread while the window thread may read
-// the list (positions below a Size() it has seen) and call SetAbort. Every
-// other change to the list needs it to itself.
+// the list (positions below a Size() it has seen), paint its rows and call
+// SetAbort. Every other change to the list needs it to itself.
 #pragma once
 
 #include <windows.h>
@@ -17,8 +17,10 @@
 
 #include "Container.h"
 #include "DFile.h"
+#include "DListSource.h"
 #include "DName.h"
 #include "DirectoryListingSpec.h"
+#include "RowMap.h"
 #include "ScanlibApi.h"
 #include "WalkProgress.h"
 
@@ -30,7 +32,9 @@ class FileOper;
 template <class T>
 class Link;
 
-class SCANLIB_API DFileLoad
+// The list view of SetupControls is virtual (LVS_OWNERDATA): it asks this
+// object for the texts and icons of the rows it paints.
+class SCANLIB_API DFileLoad : private DListSource
 {
 public:
     // Column bits of the list view's report style.
@@ -52,7 +56,7 @@ public:
     // that the copy has no open listing and runs no walk.
     DFileLoad(DFileLoad const& o);
     DFileLoad& operator=(DFileLoad const& o);
-    ~DFileLoad();
+    ~DFileLoad() override;
 
     // ---- Result list
     unsigned Size() const;
@@ -127,11 +131,23 @@ public:
     // Positions low to high by full path.
     bool SortRecursive(unsigned low, unsigned high);
     DName GetColumn(unsigned pos, unsigned column) const;
-    // One record into one row of the list of SetupControls, a cell per
-    // shown column; false without a list or when the icon cell fails.
-    bool DrawFile(DFile const& record, unsigned row) const;
-    // The list emptied and positions first to last - 1 drawn anew; first
-    // below 1 is the head, last below 1 the end.
+
+    // ---- Rows of the list view of SetupControls (see RowMap)
+    // Row i shows the entry at RowEntry(i): in the whole view entry i, in a
+    // chosen view any entry. Commands that act on rows take their entries
+    // from here; DelPos and InsertPos keep each row with its entry.
+    unsigned RowCount() const;
+    int RowEntry(unsigned row) const;          // -1 when there is no such row
+    // The list view without rows; the next rows drawn start a new view.
+    void ClearRows();
+    // Row shows the entry at pos; row RowCount() is a new last row. A view
+    // of some entries: ClearRows, then DrawEntry(pos, 0), (pos', 1), ...
+    // False without a list, or for a position or row out of range.
+    bool DrawEntry(unsigned pos, unsigned row);
+    // The same for a record of this list; false for any other record.
+    bool DrawFile(DFile const& record, unsigned row);
+    // Rows 0, 1, ... show positions first to last - 1 anew; first below 1
+    // is the head, last below 1 the end. With the whole list, the whole view.
     bool DrawAllFiles(int first, int last);
 
     // ---- Matching (the content test runs only inside a walk)
@@ -140,7 +156,9 @@ public:
                     WIN32_FIND_DATAA const& entry) const;
 
     // ---- The walk
-    // Any may be null; they stay the caller's.
+    // Any may be null; they stay the caller's. The list answers from this
+    // object from then on: attach it first on the list's own thread, and
+    // keep this object while the list may paint.
     void SetupControls(DProgressBar* bar, DText* rate, DStatusWnd* status,
                        DListControl* list);
     // Appends the matches below the criteria's folders; true when it ran to its
@@ -312,12 +330,11 @@ private:
     // The controls, one call per role and moment
     void ShowStatus(char const* text) const;
     void ShowRate() const;
+    // No rows, and the list's widths start anew for new entries.
     void ResetList();
-    // The results not yet in the list, in one batch; unless now, at most
-    // one batch in an interval.
+    // The results not yet in the whole view, in one batch; unless now, at
+    // most one batch in an interval.
     void DrawNewRows(bool now);
-    // Keeps the list from painting while rows go in, and repaints it after.
-    void HoldList(bool hold) const;
 
     // The list
     void Changed();
@@ -336,7 +353,24 @@ private:
     // The drive column's text (the path's first character, a colon and a
     // backslash) into room; returns its length.
     static unsigned DriveChars(DFile const& record, char (&room)[CellRoom]);
-    static DName DriveText(DFile const& record);
+    // The rows: the list view's questions, and the texts its columns fit.
+    unsigned CellText(unsigned row, unsigned column, char* room,
+                      unsigned size) const override;
+    char const* IconFile(unsigned row, bool& folder) const override;
+    // The column bit of the list's column index; 0 for none.
+    unsigned ColumnBit(unsigned index) const;
+    static unsigned RowChars(DFile const& record, unsigned column,
+                             long long offset, char (&room)[CellRoom],
+                             char const*& text);
+    // Hands the texts of positions fitted_ to end to the list's columns.
+    void FitRows(unsigned end);
+    void FitRecord(DFile const& record, long long offset);
+    // The entry at pos has left the list; returns the row that showed it.
+    int EntryGone(unsigned pos);
+    // Removes the records for which drop is true, with their rows.
+    template <class Drop>
+    void DelIf(Drop drop);
+    void ShowRowCount(bool repaint) const;
     bool Arrange(unsigned from, unsigned n, unsigned column, bool descending,
                  bool foldersFirst);
     static unsigned long long Hash(DFile const& record);
@@ -367,8 +401,9 @@ private:
     DStatusWnd* status_;
     DListControl* list_;
     WalkProgress progress_;
-    // Results drawn into the list since it was last emptied.
-    unsigned drawn_;
+    RowMap rows_;
+    // Positions 0 to fitted_ - 1 have had their texts fitted by the list.
+    unsigned fitted_;
     DWORD lastBatch_;
     bool batchDue_;
 

@@ -20,7 +20,7 @@ DFileLoad::DFileLoad()
       milliseconds_(0), folders_(0), matchesSize_(0), countOnly_(false),
       statistics_(false), attributeCounts_(), attributeSizes_(),
       searchedSize_(0), walk_(Idle), bar_(nullptr), rate_(nullptr),
-      status_(nullptr), list_(nullptr), drawn_(0), lastBatch_(0),
+      status_(nullptr), list_(nullptr), fitted_(0), lastBatch_(0),
       batchDue_(true), folderBrowsed_(false),
       fileFlags_(FileDialogDefault), dirFlags_(DirDialogDefault),
       filterIndex_(1), widths_(), measured_(0), offset_(0)
@@ -139,7 +139,18 @@ bool DFileLoad::InsertRight(WIN32_FIND_DATAA const& entry)
 bool DFileLoad::InsertPos(DFile const& record, unsigned pos)
 {
     Changed();
-    return results_.InsertPos(record, pos);
+    unsigned const rows = rows_.Rows();
+    if (!results_.InsertPos(record, pos))
+        return false;
+    if (pos < fitted_) {
+        if (list_)
+            FitRecord(record, DFile::LocalOffset());
+        ++fitted_;
+    }
+    rows_.Inserted(pos);
+    if (rows_.Rows() != rows)
+        ShowRowCount(true);
+    return true;
 }
 
 bool DFileLoad::DelLeft()
@@ -155,7 +166,21 @@ bool DFileLoad::DelRight()
 bool DFileLoad::DelPos(unsigned pos)
 {
     Changed();
-    return results_.DelPos(pos);
+    if (!results_.DelPos(pos))
+        return false;
+    // The list view drops the row itself, so the selection of the rows
+    // after it moves up with them.
+    int const row = EntryGone(pos);
+    if (row >= 0 && list_)
+        list_->DelItem(unsigned(row));
+    return true;
+}
+
+int DFileLoad::EntryGone(unsigned pos)
+{
+    if (pos < fitted_)
+        --fitted_;
+    return rows_.Removed(pos);
 }
 
 int DFileLoad::FindPos(DName const& path) const
@@ -262,14 +287,29 @@ unsigned DFileLoad::GetTotalAllocationSizes() const
 
 void DFileLoad::RemDirs()
 {
-    Changed();
-    results_.DelIf([](DFile const& r) { return r.isDir(); });
+    DelIf([](DFile const& r) { return r.isDir(); });
 }
 
 void DFileLoad::RemFiles()
 {
+    DelIf([](DFile const& r) { return r.isFile(); });
+}
+
+template <class Drop>
+void DFileLoad::DelIf(Drop drop)
+{
     Changed();
-    results_.DelIf([](DFile const& r) { return r.isFile(); });
+    unsigned pos = 0;
+    unsigned const gone = results_.DelIf([&](DFile const& r) {
+        bool const dropped = drop(r);
+        if (dropped)
+            EntryGone(pos);
+        else
+            ++pos;
+        return dropped;
+    });
+    if (gone)
+        ShowRowCount(true);
 }
 
 // Equal records hash alike: the path with bit 0x20 set in every byte, so
@@ -347,6 +387,9 @@ bool DFileLoad::FindDifferences(DFileLoad const& other, DFileLoad& output) const
 void DFileLoad::Destroy()
 {
     Changed();
+    rows_.ShowAll(0);
+    fitted_ = 0;
+    ShowRowCount(true);
     results_.Destroy();
     CloseDirListing();
     found_.Destroy();

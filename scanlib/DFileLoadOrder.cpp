@@ -6,7 +6,6 @@
 #include <memory>
 #include <new>
 
-#include "DListControl.h"
 #include "ResultOrder.h"
 
 // Sorting and column text
@@ -122,66 +121,4 @@ unsigned DFileLoad::DriveChars(DFile const& record, char (&room)[CellRoom])
     room[n++] = ':';
     room[n++] = '\\';
     return n;
-}
-
-DName DFileLoad::DriveText(DFile const& record)
-{
-    char room[CellRoom];
-    unsigned const n = DriveChars(record, room);
-    DName text;
-    text.Namen(room, n);
-    return text;
-}
-
-bool DFileLoad::DrawFile(DFile const& record, unsigned row) const
-{
-    if (!list_)
-        return false;
-    unsigned const shown = ShownColumns();
-    DName const& path = record.GetFullPath();
-    unsigned cell = 0;
-    for (unsigned column = ColumnName; column <= ColumnWritten; column <<= 1) {
-        if (!(shown & column))
-            continue;
-        switch (column) {
-        case ColumnName:
-            if (!list_->SetImage(record.GetFileName(), path.Name(), row, cell))
-                return false;
-            break;
-        case ColumnDrive:
-            list_->SetText(DriveText(record), row, cell);
-            break;
-        case ColumnPath:
-            // The icon goes with the first cell of the row.
-            if (cell == 0 ? !list_->SetImage(path, nullptr, row, cell)
-                          : !list_->SetText(path, row, cell))
-                return false;
-            break;
-        case ColumnSize:
-            list_->SetInt(record.GetFileSize(), row, cell);
-            break;
-        default:
-            list_->SetText(CellText(record, column), row, cell);
-            break;
-        }
-        ++cell;
-    }
-    return true;
-}
-
-bool DFileLoad::DrawAllFiles(int first, int last)
-{
-    if (!list_)
-        return false;
-    ResetList();
-    // Not past the end: beyond it a position stands for the head.
-    unsigned const end = last < 1 ? Size() : std::min(unsigned(last), Size());
-    HoldList(true);
-    for (unsigned pos = first < 1 ? 0 : unsigned(first); pos < end; ++pos) {
-        DFile const& record = *results_(pos);
-        ShowStatus(record.GetFullPath().Name());
-        DrawFile(record, pos);
-    }
-    HoldList(false);
-    return true;
 }

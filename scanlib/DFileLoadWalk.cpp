@@ -27,9 +27,6 @@ unsigned const TotalBits[] = {
     FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_TEMPORARY, FILE_ATTRIBUTE_READONLY,
 };
 
-// Rows go into the list view at most this often while a walk runs.
-DWORD const RowInterval = 700;
-
 // Attribute mode: every bit of the mask.
 unsigned char const EveryBit = 2;
 
@@ -44,6 +41,8 @@ void DFileLoad::SetupControls(DProgressBar* bar, DText* rate,
     rate_ = rate;
     status_ = status;
     list_ = list;
+    if (list)
+        list->SetSource(this);
 }
 
 bool DFileLoad::isStopping() const
@@ -473,44 +472,3 @@ void DFileLoad::ShowRate() const
         UpdateWindow(window);
 }
 
-void DFileLoad::ResetList()
-{
-    drawn_ = 0;
-    batchDue_ = true;
-    if (!list_)
-        return;
-    list_->Reset();
-    list_->CreateIcons();
-}
-
-// Rows and positions stay one to one: the list is emptied with the walk's
-// start, so every result, also one from before the walk, is drawn at its
-// own position.
-void DFileLoad::DrawNewRows(bool now)
-{
-    unsigned const n = Size();
-    if (!list_ || drawn_ >= n)
-        return;
-    DWORD const tick = GetTickCount();
-    if (!now && !batchDue_ && tick - lastBatch_ < RowInterval)
-        return;
-    batchDue_ = false;
-    lastBatch_ = tick;
-    HoldList(true);
-    for (; drawn_ < n && !isStopping(); ++drawn_)
-        DrawFile(*results_(drawn_), drawn_);
-    HoldList(false);
-}
-
-// Redraw switched off, rather than a window region: the list view then
-// also skips its own bookkeeping of scroll bars and layout for every row.
-void DFileLoad::HoldList(bool hold) const
-{
-    HWND const window = list_ ? list_->GetIdHandle() : nullptr;
-    if (!window)
-        return;
-    SendMessageA(window, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
-    if (!hold)
-        RedrawWindow(window, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-}

@@ -63,7 +63,6 @@ void PropResults::SetStyle(unsigned long view)
     if (view == Report)
         list.SetAutoAdjustLimit(WidthLimit);
     list.SetStyle(view);
-    list.Redraw();
 }
 
 void PropResults::SetStartButton(DButton* button)
@@ -215,6 +214,9 @@ bool PropResults::OnInit()
 
     list.SetupReportStyle(ColumnSet);
     list.SetExtendedSelection();
+    // The list asks the results for its rows; the search attaches it again
+    // from its own thread.
+    results.SetupControls(nullptr, nullptr, nullptr, &list);
     // A key without the value keeps the report too.
     unsigned long shown = style;
     DReg key;
@@ -223,7 +225,7 @@ bool PropResults::OnInit()
     // Applied also without a stored one, so that the first session's
     // columns follow their contents as every later one's do.
     SetStyle(shown > List ? style : shown);
-    list.SetText(NoResults, 0, 0);
+    list.SetEmptyText(NoResults);
     FitList();
     return false;
 }

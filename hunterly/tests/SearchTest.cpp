@@ -134,6 +134,29 @@ protected:
                std::to_string(Results().GetTotalSearchMilliseconds() / 1000) + " seconds.";
     }
 
+    // Pixels of the list's client area unlike its background, as it paints
+    // itself into a bitmap.
+    int Ink() const
+    {
+        RECT area;
+        GetClientRect(List(), &area);
+        HDC const screen = GetDC(nullptr);
+        HDC const dc = CreateCompatibleDC(screen);
+        HBITMAP const bitmap = CreateCompatibleBitmap(screen, area.right, area.bottom);
+        HGDIOBJ const before = SelectObject(dc, bitmap);
+        SendMessageA(List(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+        COLORREF const background = ListView_GetBkColor(List());
+        int ink = 0;
+        for (int y = 0; y < area.bottom; y += 1)
+            for (int x = 0; x < area.right; x += 1)
+                ink += GetPixel(dc, x, y) != background;
+        SelectObject(dc, before);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        return ink;
+    }
+
     std::string Cell(int row, int column) const
     {
         char text[MAX_PATH] = "";
@@ -365,13 +388,15 @@ TEST_F(SearchTest, ClosingDuringASearchEndsItFirst)
 TEST_F(SearchTest, DisplayStylesFromTheMenu)
 {
     // A key without a stored style leaves the report, with every column but
-    // the drive, and a row saying there are no results.
+    // the drive, and a text saying there are no results, which is no row.
     ASSERT_TRUE(DReg().Create(HKEY_CURRENT_USER, PropResults::Key));
     MainWindow& main = Start();
     HWND const list = List();
     EXPECT_EQ(LVS_REPORT, GetWindowLongA(list, GWL_STYLE) & LVS_TYPEMASK);
     EXPECT_EQ(7, Header_GetItemCount(ListView_GetHeader(list)));
-    EXPECT_EQ(PropResults::NoResults, Cell(0, 0));
+    EXPECT_EQ(0, ListView_GetItemCount(list));
+    EXPECT_EQ(-1, Page().GetResults().RowEntry(0));
+    EXPECT_LT(0, Ink());
 
     // A style chosen on another page shows the results in it, with one check.
     main.GetSheet().SetActivePage(MainWindow::DatesPage);

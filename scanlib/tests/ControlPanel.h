@@ -29,7 +29,7 @@ public:
                                   nullptr, nullptr, nullptr);
         Watch(Child(PROGRESS_CLASSA, 0, 101, 10, 20));
         Watch(Child("EDIT", 0, 102, 40, 20));
-        Child(WC_LISTVIEWA, LVS_REPORT, 104, 70, 300);
+        Child(WC_LISTVIEWA, LVS_REPORT | LVS_OWNERDATA, 104, 70, 300);
         bar.SetParent(window_);
         rate.SetParent(window_);
         list.SetParent(window_);
@@ -52,6 +52,15 @@ public:
     std::string Cell(unsigned row, unsigned column) const
     {
         return list.GetText(row, column).Name();
+    }
+    // The image of a row, as the list asks for it when it paints the row.
+    int Image(unsigned row) const
+    {
+        LVITEMA item = {};
+        item.mask = LVIF_IMAGE;
+        item.iItem = static_cast<int>(row);
+        SendMessageA(GetDlgItem(window_, 104), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        return item.iImage;
     }
     // Images in the list's small image list.
     int Images() const

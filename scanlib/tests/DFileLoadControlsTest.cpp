@@ -105,6 +105,9 @@ TEST(WalkIcons, RowsOfOneTypeShareOneImage)
     panel.Attach(load);
     ASSERT_TRUE(load.LoadAllDirListings(tree.Criteria(), false));
     ASSERT_EQ(12u, panel.Rows());
+    // Icons are found as rows are shown.
+    for (unsigned row = 0; row < 12; ++row)
+        EXPECT_EQ(0, panel.Image(row));
     EXPECT_EQ(1, panel.Images());
 }
 

@@ -1,0 +1,3 @@
+#include "DListSource.h"
+
+DListSource::~DListSource() = default;
