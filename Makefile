@@ -59,6 +59,11 @@ bench: build
 package: build
 	cmake --build $(BUILD) --target dist
 
+# Pictures of the real program, on a virtual display, into docs/images/.
+screenshots: build
+	@dpkg -s imagemagick >/dev/null 2>&1 || $(SUDO) apt-get install -y imagemagick
+	sh release/screenshots.sh $(BUILD) docs/images
+
 # The whole tree must also compile for 32-bit Windows.
 i686: deps
 	cmake -S . -B $(BUILD_I686) -DCMAKE_TOOLCHAIN_FILE=cmake/i686-w64-mingw32.cmake -DCMAKE_BUILD_TYPE=Release
