@@ -15,4 +15,12 @@ files=$(echo "$@" | tr ' ' ';')
 mkdir "$work/unpacked"
 (cd "$work/unpacked" && "$cmake" -E tar xf "$work/release.zip") || exit 1
 wineboot -i || exit 1
-wine "$driver" "Z:$(echo "$work/unpacked" | tr / '\\')" "C:\\Program Files\\Hunterly"
+wine "$driver" "Z:$(echo "$work/unpacked" | tr / '\\')" "C:\\Program Files\\Hunterly" || exit 1
+
+# Everything in the zip but the installer and the agreement is installed.
+status=0
+for f in "$@"; do
+    case "$f" in setup.exe|eula.txt) continue ;; esac
+    [ -f "$WINEPREFIX/drive_c/Program Files/Hunterly/$f" ] || { echo "$f was not installed"; status=1; }
+done
+exit $status
