@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES   := mingw-w64 cmake make googletest wine64 wine xvfb xauth fp-utils
 SUDO       := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build test run bench i686 clean
+.PHONY: all deps configure build test run bench package screenshots i686 clean
 
 all: build
 
@@ -53,6 +53,16 @@ bench: build
 		xvfb-run -a sh -c '$(BUILD)/wine-run.sh $(BUILD)/bin/hunterly_bench.exe $(BENCH_ARGS); \
 			status=$$?; $(BUILD)/wine-run.sh --stop; exit $$status'; \
 	fi
+
+# The release zip in dist/: the installer, the agreement and the files it
+# installs. It names what is not built yet instead of packing without it.
+package: build
+	cmake --build $(BUILD) --target dist
+
+# Pictures of the real program, on a virtual display, into docs/images/.
+screenshots: build
+	@dpkg -s imagemagick >/dev/null 2>&1 || $(SUDO) apt-get install -y imagemagick
+	sh release/screenshots.sh $(BUILD) docs/images
 
 # The whole tree must also compile for 32-bit Windows.
 i686: deps

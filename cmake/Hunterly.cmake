@@ -32,3 +32,17 @@ function(hunterly_library name)
     hunterly_warnings(${name})
     hunterly_tests(${name})
 endfunction()
+
+# Version information of a deliverable: a VERSIONINFO resource made from
+# cmake/version.rc.in with the file's own name and the given description,
+# e.g. hunterly_version(setup "Hunterly Setup").
+function(hunterly_version target description)
+    set(HUNTERLY_TARGET ${target})
+    set(HUNTERLY_DESCRIPTION "${description}")
+    set(rc ${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc)
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/version.rc.in ${rc}.in @ONLY)
+    # The file name and type are known only when the build is generated.
+    file(GENERATE OUTPUT ${rc} INPUT ${rc}.in)
+    set_source_files_properties(${rc} PROPERTIES GENERATED TRUE)
+    target_sources(${target} PRIVATE ${rc})
+endfunction()

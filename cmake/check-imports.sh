@@ -2,7 +2,7 @@
 # Fails when a built program or library imports anything but Windows system
 # libraries and the system's own four libraries (the runtime must be static).
 objdump="$1"; bindir="$2"
-allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll comctl32.dll comdlg32.dll ole32.dll oleaut32.dll shlwapi.dll uxtheme.dll msvcrt.dll baselib.dll scanlib.dll ctlkit.dll reglib.dll "
+allowed=" kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll comctl32.dll comdlg32.dll ole32.dll oleaut32.dll shlwapi.dll uxtheme.dll msvcrt.dll version.dll baselib.dll scanlib.dll ctlkit.dll reglib.dll "
 status=0; count=0
 for f in "$bindir"/*.dll "$bindir"/*.exe; do
     [ -e "$f" ] || continue

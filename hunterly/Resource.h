@@ -27,6 +27,10 @@
 #define IDC_STATUS 1524
 #define IDC_TOOLBAR 59392
 
+// Version texts of the About and version boxes.
+#define IDC_ABOUTVERSION 1510
+#define IDC_VERSIONTEXT 1511
+
 // Menu and toolbar commands.
 #define IDM_EXIT 32771
 #define IDM_ABOUT 32772

@@ -1,11 +1,13 @@
 // The real main window on the virtual display, made hidden: start-up with
 // and without settings and arguments, its menu, toolbar and layout, the
-// keys it swallows, help and a new window through the shell seam, resizing
-// and the settings it writes when it closes.
+// keys it swallows, help and a new window through the shell seam, the
+// version in the About and version boxes, resizing and the settings it
+// writes when it closes.
 #include <string>
 #include <vector>
 
 #include "DTabControl.h"
+#include "HunterlyVersion.h"
 #include "MainWindowFixture.h"
 #include "TempFolder.h"
 
@@ -295,6 +297,44 @@ void CALLBACK CloseRunning(HWND, UINT, UINT_PTR timer, DWORD)
 {
     KillTimer(nullptr, timer);
     SendMessageA(running->GetWnd(), WM_COMMAND, IDM_EXIT, 0);
+}
+
+// Reads the version text of the box that a menu command opened, then closes
+// the box with its "&Done" button.
+struct BoxRead
+{
+    int textId;
+    std::string caption, text;
+};
+BoxRead* reading = nullptr;
+
+void CALLBACK ReadBox(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND box = GetActiveWindow();
+    reading->caption = WindowProbe::Text(box);
+    reading->text = WindowProbe::Text(GetDlgItem(box, reading->textId));
+    SendMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(MainWindowTest, AboutAndVersionBoxesShowTheVersion)
+{
+    Start();
+    BoxRead version{IDC_VERSIONTEXT, "", ""};
+    reading = &version;
+    SetTimer(nullptr, 0, 100, ReadBox);
+    Command(IDM_VERSION);
+    EXPECT_EQ("Version", version.caption);
+    EXPECT_EQ("Hunterly v" + std::to_string(HUNTERLY_VERSION_MAJOR) + "." +
+                  std::to_string(HUNTERLY_VERSION_MINOR),
+              version.text);
+
+    BoxRead about{IDC_ABOUTVERSION, "", ""};
+    reading = &about;
+    SetTimer(nullptr, 0, 100, ReadBox);
+    Command(IDM_ABOUT);
+    EXPECT_EQ("About Hunterly", about.caption);
+    EXPECT_EQ(std::string("Version ") + HUNTERLY_VERSION, about.text);
 }
 
 TEST_F(MainWindowTest, ModalRunEndsWithClose)
