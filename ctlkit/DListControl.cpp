@@ -506,12 +506,16 @@ bool DListControl::Widen(unsigned long width, unsigned long pad, unsigned column
         return false;
     if (width + pad < columns[column].width || width + pad < static_cast<unsigned long>(narrowest))
         return false;
-    unsigned long const header = static_cast<unsigned long>(GetStringWidth(GetColumnText(column)));
     unsigned long const candidate = width + 2 * pad;
-    if (candidate <= header + pad)
-        return false;
     unsigned long const grown =
         Cut(static_cast<long>(candidate)) + (IconRoom(column) ? iconWidth : 0);
+    // A column at its limit stays as it is, without asking the window about
+    // its header for every wider text.
+    if (grown <= columns[column].width)
+        return false;
+    unsigned long const header = static_cast<unsigned long>(GetStringWidth(GetColumnText(column)));
+    if (candidate <= header + pad)
+        return false;
     if (autoAdjust)
         SetColumnWidth(column, static_cast<int>(grown));
     columns[column].width = grown;

@@ -16,7 +16,7 @@ double const WipedByFill = 55;
 
 WalkProgress::WalkProgress()
     : bar_(nullptr), window_(nullptr), dc_(nullptr), font_(nullptr),
-      oldFont_(nullptr), wipe_(CLR_INVALID), pos_(0), lastText_(0),
+      oldFont_(nullptr), wipe_(CLR_INVALID), pos_(0), step_(1), lastText_(0),
       textDue_(false), percent_(0), text_()
 {
 }
@@ -36,6 +36,14 @@ void WalkProgress::Begin(DProgressBar const* bar)
         return;
     pos_ = bar_->GetPos();
     window_ = bar_->GetIdHandle();
+    // The fill grows by whole pixels: a position that moves it by none
+    // shows nothing new, and every move costs the bar's window a repaint.
+    RECT area;
+    unsigned long const width =
+        window_ && GetClientRect(window_, &area) && area.right > 0 ? static_cast<unsigned long>(area.right) : 1;
+    step_ = bar_->GetRange() / width;
+    if (!step_)
+        step_ = 1;
     dc_ = window_ ? GetDC(window_) : nullptr;
     if (!dc_)
         return;
@@ -52,11 +60,14 @@ void WalkProgress::Show(unsigned long pos)
 {
     if (!bar_)
         return;
-    if (pos != pos_) {
+    unsigned long const moved = pos > pos_ ? pos - pos_ : pos_ - pos;
+    bool const shown = moved >= step_;
+    if (shown) {
         bar_->SetPos(pos);
         pos_ = pos;
     }
     DWORD const now = GetTickCount();
+    bool textShown = false;
     if (textDue_ || now - lastText_ >= TextInterval) {
         textDue_ = false;
         lastText_ = now;
@@ -71,11 +82,12 @@ void WalkProgress::Show(unsigned long pos)
                     Paint(wipe_);
                 std::memcpy(text_, text, sizeof text_);
                 percent_ = percent;
+                textShown = true;
             }
         }
     }
-    // Every time: the bar repaints itself under the text as it moves.
-    if (text_[0])
+    // The bar repaints itself under the text as it moves.
+    if (text_[0] && (shown || textShown))
         Paint(GetSysColor(COLOR_MENUTEXT));
 }
 

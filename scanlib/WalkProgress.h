@@ -23,7 +23,8 @@ public:
 
     // Gets the painting tools for bar; with null the other calls do nothing.
     void Begin(DProgressBar const* bar);
-    // The bar at pos, and the percentage of pos in the bar's range over it.
+    // The bar at pos, and the percentage of pos in the bar's range over it;
+    // the bar moves only when its fill would grow by a pixel.
     void Show(unsigned long pos);
     // Gives the tools back and puts the bar at 0.
     void End();
@@ -43,6 +44,8 @@ private:
     // The colour of the empty bar, with which a text is painted out.
     COLORREF wipe_;
     unsigned long pos_;
+    // The positions that move the fill by a pixel.
+    unsigned long step_;
     DWORD lastText_;
     bool textDue_;
     double percent_;

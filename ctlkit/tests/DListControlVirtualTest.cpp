@@ -156,6 +156,41 @@ TEST_F(DListControlVirtualTest, ColumnsFitTheTextsHandedOver)
     EXPECT_EQ(list.GetStringWidth("File NameXX"), list.GetColumnWidth(0));
 }
 
+// Messages the list's window was sent, by kind.
+struct MessageCount
+{
+    explicit MessageCount(HWND window) : window(window)
+    {
+        SetWindowSubclass(window, Count, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
+    ~MessageCount() { RemoveWindowSubclass(window, Count, 0); }
+    static LRESULT CALLBACK Count(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                  UINT_PTR, DWORD_PTR self)
+    {
+        auto* const counts = reinterpret_cast<MessageCount*>(self);
+        counts->all += message >= LVM_FIRST;
+        return DefSubclassProc(window, message, wparam, lparam);
+    }
+    HWND window;
+    int all = 0;
+};
+
+TEST_F(DListControlVirtualTest, ColumnsAtTheirLimitCostNoMessages)
+{
+    // A walk hands over every text from its own thread: once a column is as
+    // wide as it may be, wider texts must not ask the window anything.
+    list.SetAutoAdjust(true);
+    list.SetAutoAdjustLimit(150);
+    std::string const path(120, 'W');
+    list.FitText(path.c_str(), static_cast<unsigned>(path.size()), 0);
+    EXPECT_EQ(150, list.GetColumnWidth(0));
+    MessageCount counts(window);
+    for (int i = 0; i < 1000; ++i)
+        list.FitText(path.c_str(), static_cast<unsigned>(path.size()), 0);
+    EXPECT_EQ(0, counts.all);
+    EXPECT_EQ(150, list.GetColumnWidth(0));
+}
+
 TEST_F(DListControlVirtualTest, EmptyListShowsItsText)
 {
     EXPECT_EQ(0, Ink());

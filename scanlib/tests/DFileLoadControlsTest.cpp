@@ -135,4 +135,24 @@ TEST(WalkPercentage, ShareOfTheRangeOverTheBar)
     EXPECT_EQ((std::vector<unsigned long>{50, 0, 3, 0}), panel.positions);
 }
 
+TEST(WalkPercentage, TheBarMovesByWholePixels)
+{
+    // Every move repaints the bar on its window's thread: a long walk moves
+    // it once per pixel of its fill, not once per entry.
+    ControlPanel panel;
+    unsigned long const entries = 100000;
+    panel.bar.SetRange(entries);
+    RECT area;
+    ASSERT_TRUE(GetClientRect(panel.bar.GetIdHandle(), &area));
+    WalkProgress progress;
+    progress.Begin(&panel.bar);
+    for (unsigned long pos = 1; pos <= entries; ++pos)
+        progress.Show(pos);
+    EXPECT_LE(panel.positions.size(), static_cast<size_t>(area.right) + 1);
+    EXPECT_GE(panel.positions.size(), static_cast<size_t>(area.right) - 1);
+    EXPECT_GE(panel.bar.GetPos(), entries - entries / static_cast<unsigned long>(area.right));
+    progress.End();
+    EXPECT_EQ(0u, panel.bar.GetPos());
+}
+
 }  // namespace
