@@ -317,3 +317,10 @@ HICON DDialog::LoadAppIcon(unsigned id)
 {
     return LoadIconA(DIBasics::GetAppResource(), MAKEINTRESOURCEA(id));
 }
+
+HICON DDialog::LoadAppSmallIcon(unsigned id)
+{
+    return static_cast<HICON>(LoadImageA(DIBasics::GetAppResource(), MAKEINTRESOURCEA(id),
+                                         IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                         GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+}

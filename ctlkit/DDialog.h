@@ -80,6 +80,8 @@ protected:
     // An icon resource of the current resource module, shared (never
     // destroyed); null when missing.
     static HICON LoadAppIcon(unsigned id);
+    // The same at the system's small icon size, for small buttons.
+    static HICON LoadAppSmallIcon(unsigned id);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

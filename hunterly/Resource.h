@@ -3,7 +3,12 @@
 
 // Menu, toolbar bitmap and program icon share their id.
 #define IDR_MAINFRAME 128
-#define IDI_DOCUMENT 145
+#define IDI_DOCUMENT 149
+// Icons of the small buttons of the option pages and item lists.
+#define IDI_REMOVE 145
+#define IDI_ADD 146
+#define IDI_CLEAR 147
+#define IDI_FOLDER 148
 
 // Dialogs and pages.
 #define IDD_ABOUTBOX 100
@@ -16,13 +21,14 @@
 #define IDD_STATISTICS 136
 #define IDD_VERSION 141
 
-// Controls of the main window and the results page.
+// Controls of the main window, the results page and the item lists.
 #define IDC_RESULTLIST 1014
 #define IDC_PLACEHERE 1027
 #define IDC_PROGRESS 1032
 #define IDC_STARTSEARCH 1064
 #define IDC_STOPSEARCH 1065
 #define IDC_PLACE2 1080
+#define IDC_ITEMLIST 1091
 #define IDC_SHEET 1100
 #define IDC_STATUS 1524
 #define IDC_TOOLBAR 59392

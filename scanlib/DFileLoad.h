@@ -246,6 +246,10 @@ public:
     // A path that does not exist counts as a folder.
     static bool isDir(DName const& path);
     static bool isFile(DName const& path);
+    // An existing folder, found without entering it.
+    static bool isFolder(DName const& path);
+    // Drive 1 (A:) to 26 (Z:) is there and its root can be read.
+    static bool isDriveReady(unsigned number);
     static bool isDir(WIN32_FIND_DATAA const& entry);
     static bool isDots(WIN32_FIND_DATAA const& entry);
     static bool isNotDots(WIN32_FIND_DATAA const& entry);
@@ -286,7 +290,8 @@ public:
     // The platform's file-open dialog; filter, when given, replaces the
     // browse filter. True when something was chosen.
     bool BrowseForFile(char const* filter = nullptr);
-    // The platform's folder browser, owned by owner or the active window.
+    // The platform's folder browser, owned by owner or the active window,
+    // opened at the browse folder when one is set.
     bool BrowseForDir(HWND owner = nullptr);
 
 private:

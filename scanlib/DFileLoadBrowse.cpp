@@ -26,6 +26,14 @@ char const BuiltInFilter[] =
     "All Files *.*\0*.*\0Aviation *.avi\0*.avi\0Bitmaps *.bmp\0*.bmp\0"
     "Wave *.wav\0*.wav\0Word *.doc\0*.doc\0Text Files *.txt\0*.txt\0";
 
+// The folder browser opens at the folder it is handed, when one is.
+int CALLBACK StartAt(HWND browser, UINT message, LPARAM, LPARAM folder)
+{
+    if (message == BFFM_INITIALIZED && folder)
+        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, folder);
+    return 0;
+}
+
 }  // namespace
 
 // File chooser settings
@@ -167,6 +175,10 @@ bool DFileLoad::BrowseForDir(HWND owner)
     browser.pszDisplayName = display;
     browser.lpszTitle = browseTitle_.isEmpty() ? "Browse for Directory" : browseTitle_.Name();
     browser.ulFlags = dirFlags_;
+    if (!browseDir_.isEmpty()) {
+        browser.lpfn = StartAt;
+        browser.lParam = reinterpret_cast<LPARAM>(browseDir_.Name());
+    }
     // The browser is made of shell objects, which want the component library.
     HRESULT const components = CoInitialize(nullptr);
     LPITEMIDLIST const item = ShellDialogs::ShowBrowseFolder(std::addressof(browser));

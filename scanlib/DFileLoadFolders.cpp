@@ -97,6 +97,29 @@ bool DFileLoad::isFile(DName const& path)
     return !isDir(path);
 }
 
+bool DFileLoad::isFolder(DName const& path)
+{
+    DWORD const attributes = path.isEmpty() ? INVALID_FILE_ATTRIBUTES
+                                            : GetFileAttributesA(path.Name());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool DFileLoad::isDriveReady(unsigned number)
+{
+    if (number < 1 || number > 26 || !(GetLogicalDrives() >> (number - 1) & 1))
+        return false;
+    char const root[] = {static_cast<char>('A' + number - 1), ':', '\\', '\0'};
+    // A drive without its disc would stop the program with a system box;
+    // the mode is this thread's, so a walk on another thread keeps its own.
+    DWORD before = 0;
+    bool const quiet =
+        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &before) != FALSE;
+    bool const ready = isFolder(root);
+    if (quiet)
+        SetThreadErrorMode(before, nullptr);
+    return ready;
+}
+
 bool DFileLoad::isDir(WIN32_FIND_DATAA const& entry)
 {
     return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

@@ -44,6 +44,14 @@ void OptionPage::InitControls()
 {
 }
 
+void OptionPage::AddTip(Tip const& tip)
+{
+    links.AddTip(tip.text, tip.id);
+    HWND const edit = FindWindowExA(GetDlgItem(GetWnd(), tip.id), nullptr, "Edit", nullptr);
+    if (edit)
+        links.AddTip(tip.text, edit);
+}
+
 void OptionPage::OnDestroy()
 {
     DReg stored;

@@ -30,6 +30,13 @@ class DReg;
 class OptionPage : public PropPage
 {
 public:
+    // A page's tooltips are a table of these.
+    struct Tip
+    {
+        int id;
+        char const* text;
+    };
+
     OptionPage(unsigned templateId, unsigned tabIndex, char const* key);
 
     unsigned GetTabIndex() const;
@@ -53,20 +60,18 @@ protected:
     virtual void Show() = 0;
     virtual bool isInUse() const = 0;
 
-    struct Tip
-    {
-        int id;
-        char const* text;
-    };
+    // A combo box's tip covers the edit field inside it too, where the
+    // mouse mostly is.
     template <unsigned N>
     void AddTips(Tip const (&tips)[N])
     {
         for (Tip const& tip : tips)
-            links.AddTip(tip.text, tip.id);
+            AddTip(tip);
     }
 
 private:
     bool isLinked() const;
+    void AddTip(Tip const& tip);
 
     unsigned tabIndex;
     char const* key;

@@ -154,6 +154,49 @@ def document_icon(size):
     return c
 
 
+def add_icon(size):
+    # a green plus
+    c = Canvas(size, size, CLEAR)
+    s = size / 16
+    c.box(int(6 * s), int(2 * s), int(9 * s + s - 1), int(13 * s + s - 1), GREEN)
+    c.box(int(2 * s), int(6 * s), int(13 * s + s - 1), int(9 * s + s - 1), GREEN)
+    c.box(int(7 * s), int(3 * s), int(8 * s + s - 1), int(12 * s + s - 1), LIME)
+    c.box(int(3 * s), int(7 * s), int(12 * s + s - 1), int(8 * s + s - 1), LIME)
+    return c
+
+
+def cross(c, s, colour):
+    for t in range(int(3 * s), int(13 * s)):
+        for w in range(-int(s), int(s) + 1):
+            c.put(t + w, t, colour)
+            c.put(int(15 * s) - 1 - t - w, t, colour)
+
+
+def clear_icon(size):
+    # a page struck through in red
+    c = Canvas(size, size, CLEAR)
+    s = size / 16
+    page(c, int(2 * s), 0, int(12 * s), size - 1)
+    cross(c, s, RED)
+    return c
+
+
+def remove_icon(size):
+    # a red cross
+    c = Canvas(size, size, CLEAR)
+    cross(c, size / 16, RED)
+    return c
+
+
+def folder_icon(size):
+    c = Canvas(size, size, CLEAR)
+    s = size / 16
+    c.box(int(1 * s), int(3 * s), int(6 * s), int(5 * s), OLIVE)
+    c.box(int(1 * s), int(4 * s), int(14 * s), int(13 * s), YELLOW)
+    c.frame(int(1 * s), int(4 * s), int(14 * s), int(13 * s), OLIVE)
+    return c
+
+
 def write_bitmap(path, c):
     row = (c.width + 3) & ~3
     data = b''.join(bytes(c.pixels[y]) + b'\0' * (row - c.width)
@@ -206,3 +249,6 @@ def write_icon(path, canvases):
 write_bitmap(os.path.join(HERE, 'toolbar.bmp'), toolbar())
 write_icon(os.path.join(HERE, 'hunterly.ico'), [program_icon(32), program_icon(16)])
 write_icon(os.path.join(HERE, 'document.ico'), [document_icon(32), document_icon(16)])
+for name, draw in (('add', add_icon), ('clear', clear_icon), ('remove', remove_icon),
+                   ('folder', folder_icon)):
+    write_icon(os.path.join(HERE, name + '.ico'), [draw(32), draw(16)])

@@ -27,13 +27,6 @@ char const* const StyleTexts[] = {
 };
 unsigned long const StyleCount = sizeof StyleCommands / sizeof *StyleCommands;
 
-bool isFolder(DName const& path)
-{
-    DWORD const attributes = path.isEmpty() ? INVALID_FILE_ATTRIBUTES
-                                            : GetFileAttributesA(path.Name());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // The installation folder the installer recorded; empty when none.
 DName InstalledFolder()
 {
@@ -417,7 +410,7 @@ void MainWindow::Help() const
     // The shell is given the whole path instead of the process changing
     // its current folder, which a running search lists folders by.
     DName folder = InstalledFolder();
-    if (!isFolder(folder)) {
+    if (!DFileLoad::isFolder(folder)) {
         DName name;
         CommandLine::SplitPath(programPath, folder, name);
     }

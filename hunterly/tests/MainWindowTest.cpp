@@ -134,8 +134,9 @@ TEST_F(MainWindowTest, StoredSettingsAreReadAtStart)
     Put(SharedFlags::Key, "EntireDrive", 1);
     Put(PropResults::Key, "Style", PropResults::List);
     MainWindow& main = Start();
-    EXPECT_TRUE(main.GetFlags().optimizeForSpeed && main.GetFlags().searchAllDrives &&
-                main.GetFlags().entireDrive);
+    EXPECT_TRUE(main.GetFlags().optimizeForSpeed && main.GetFlags().searchAllDrives);
+    // All drives take the entire drive's place on the "File Names" page.
+    EXPECT_FALSE(main.GetFlags().entireDrive);
     EXPECT_EQ(3, Shown());
     EXPECT_TRUE(Checked(IDM_OPTIMIZE) && Checked(IDM_LIST));
     EXPECT_FALSE(Checked(IDM_REPORT) || Visible(IDC_PROGRESS));

@@ -22,6 +22,7 @@ struct Exchange
     Strings filter;
     DWORD flags = 0;
     std::string initialDir, currentDir, title;
+    std::string start;        // where the folder browser is asked to open
     HWND owner = nullptr;
     bool displayBuffer = false, root = false;
 
@@ -56,6 +57,8 @@ LPITEMIDLIST WINAPI BrowseFolderStandIn(BROWSEINFOA* browser)
     exchange.flags = browser->ulFlags;
     exchange.displayBuffer = browser->pszDisplayName != nullptr;
     exchange.root = browser->pidlRoot != nullptr;
+    bool const starts = browser->lpfn && browser->lParam;
+    exchange.start = starts ? reinterpret_cast<char const*>(browser->lParam) : "";
     return exchange.choose ? exchange.item : nullptr;
 }
 
@@ -170,14 +173,18 @@ TEST_F(Choosers, FolderBrowserIsGivenTheSettingsAndFillsTheChoice)
     ASSERT_TRUE(load_.BrowseForDir(owner));
     EXPECT_EQ(owner, exchange.owner);
     EXPECT_TRUE(exchange.displayBuffer && !exchange.root);
+    // It opens at the browse folder, when there is one.
+    EXPECT_EQ(dir_.Dir(), exchange.start);
     EXPECT_TRUE(load_.isFolderBrowsed());
     EXPECT_EQ((Strings{dir_.Dir()}), Names());
     DestroyWindow(owner);
 
     load_.SetBrowseTitle("Where to search");
     load_.SetDBFEditBox();
+    load_.SetBrowseDir(DName());
     exchange.choose = false;
     EXPECT_FALSE(load_.BrowseForDir());
+    EXPECT_EQ("", exchange.start);
     EXPECT_EQ("Where to search", exchange.title);
     EXPECT_TRUE(exchange.flags & BIF_EDITBOX);
     EXPECT_EQ(0u, load_.GetBrowseTotal());

@@ -83,11 +83,40 @@ TEST_F(Folders, PathTests)
     EXPECT_TRUE(DFileLoad::isDir(At("missing")));
     EXPECT_FALSE(DFileLoad::isDir(DName()));
 
+    // isFolder asks for an existing folder, and leaves the current folder.
+    DName const here = load_.GetDir();
+    EXPECT_TRUE(DFileLoad::isFolder(DName(tree_.Dir().c_str())));
+    EXPECT_FALSE(DFileLoad::isFolder(At("f.txt")));
+    EXPECT_FALSE(DFileLoad::isFolder(At("missing")));
+    EXPECT_FALSE(DFileLoad::isFolder(DName()));
+    EXPECT_TRUE(load_.GetDir().Comp(here));
+
     EXPECT_TRUE(DFileLoad::isSubDir(DName("C:\\Data"), DName("c:\\data\\Old\\x")));
     EXPECT_TRUE(DFileLoad::isSubDir(DName("C:\\Data\\"), DName("\\data")));
     EXPECT_FALSE(DFileLoad::isSubDir(DName("C:\\Data"), DName("C:\\Database")));
     EXPECT_FALSE(DFileLoad::isSubDir(DName("C:\\Data"), DName("D:\\Data\\x")));
     EXPECT_FALSE(DFileLoad::isSubDir(DName("C:\\Data\\x"), DName("C:\\Data")));
+}
+
+TEST(Drives, ReadyDrivesAreProbedQuietly)
+{
+    DFileLoad load;
+    DName const here = load.GetDir();
+    DWORD const modeBefore = GetThreadErrorMode();
+    // The prefix maps C: and Z:; no drive past Z: or before A:.
+    EXPECT_TRUE(DFileLoad::isDriveReady(3));
+    EXPECT_TRUE(DFileLoad::isDriveReady(26));
+    EXPECT_FALSE(DFileLoad::isDriveReady(0));
+    EXPECT_FALSE(DFileLoad::isDriveReady(27));
+    DWORD const drives = GetLogicalDrives();
+    for (unsigned number = 1; number <= 26; ++number) {
+        if (!(drives >> (number - 1) & 1)) {
+            EXPECT_FALSE(DFileLoad::isDriveReady(number)) << number;
+        }
+    }
+    // The system's error boxes are as they were, and so is the current folder.
+    EXPECT_EQ(modeBefore, GetThreadErrorMode());
+    EXPECT_TRUE(load.GetDir().Comp(here));
 }
 
 TEST(Browse, FilterRunsToItsClosingPairOfNuls)

@@ -1,0 +1,15 @@
+// Control ids of the "File Names" page.
+#pragma once
+
+#define IDC_FILENAME 1001
+#define IDC_ADDNAME 1002
+#define IDC_CLEARNAMES 1003
+#define IDC_ENTIREDRIVE 1004
+#define IDC_ALLDRIVES 1005
+#define IDC_FOLDER 1006
+#define IDC_BROWSE 1007
+#define IDC_ADDFOLDER 1008
+#define IDC_CLEARFOLDERS 1009
+#define IDC_SUBFOLDERS 1010
+#define IDC_LISTPLACE 1011
+#define IDC_ITEMTABS 1012
