@@ -20,8 +20,9 @@
 #include "FileOper.h"
 #include "TempFolder.h"
 #include "WindowProbe.h"
-#include "Resource.h"
-#include "../uninstall/Resource.h"
+// The control ids of both programs' dialogs.
+#include "../Resource.h"
+#include "../../uninstall/Resource.h"
 
 namespace {
 
@@ -238,6 +239,46 @@ std::string WaitText(HWND window, std::string const& expected)
     return text;
 }
 
+// The folder of the built programs, with Windows separators.
+std::string Built()
+{
+    char const* const bin = getenv("HUNTERLY_BIN");
+    std::string built(bin ? bin : "");
+    for (char& c : built)
+        if (c == '/')
+            c = '\\';
+    return built;
+}
+
+// The manifest a program carries for the loader.
+std::string Manifest(std::string const& program)
+{
+    HMODULE const module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module)
+        return "(not loaded)";
+    std::string text;
+    HRSRC const found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    if (HGLOBAL const data = found ? LoadResource(module, found) : nullptr)
+        text.assign(static_cast<char const*>(LockResource(data)), SizeofResource(module, found));
+    FreeLibrary(module);
+    return text;
+}
+
+// The associations and the default folder are the machine's: both programs
+// ask for administrator rights, so that nothing they write fails unseen.
+TEST(Programs, AskForAdministratorRightsAndTheCommonControls)
+{
+    ASSERT_FALSE(Built().empty()) << "HUNTERLY_BIN names the built programs";
+    for (char const* name : {"setup.exe", "Uninstall.exe"}) {
+        std::string const manifest = Manifest(Built() + "\\" + name);
+        EXPECT_NE(std::string::npos,
+                  manifest.find("requestedExecutionLevel level=\"requireAdministrator\""))
+            << name << ": " << manifest;
+        EXPECT_NE(std::string::npos, manifest.find("Microsoft.Windows.Common-Controls"))
+            << name << ": " << manifest;
+    }
+}
+
 class Installation : public ::testing::Test
 {
 protected:
@@ -245,12 +286,8 @@ protected:
     {
         if (!isWine())
             GTEST_SKIP() << "installs into the machine: runs only in a throw-away wine prefix";
-        char const* const bin = getenv("HUNTERLY_BIN");
-        ASSERT_NE(nullptr, bin) << "HUNTERLY_BIN names the built programs";
-        std::string built(bin);
-        for (char& c : built)
-            if (c == '/')
-                c = '\\';
+        std::string const built = Built();
+        ASSERT_FALSE(built.empty()) << "HUNTERLY_BIN names the built programs";
         ASSERT_TRUE(CreateDirectoryA(source.c_str(), nullptr));
         for (char const* name : {"setup.exe", "ctlkit.dll", "scanlib.dll", "baselib.dll",
                                  "reglib.dll", "hunterly.exe", "Uninstall.exe"})
