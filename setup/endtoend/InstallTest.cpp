@@ -177,26 +177,30 @@ public:
     // The captions of the process's visible windows, for failure messages.
     std::string Shown() const
     {
-        struct Search
-        {
-            DWORD id;
-            std::string captions;
-        } search = {info.dwProcessId, ""};
-        EnumWindows(
-            [](HWND w, LPARAM data) -> BOOL {
-                Search& s = *reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(w, &owner);
-                if (owner == s.id && IsWindowVisible(w))
-                    s.captions += "[" + WindowProbe::Text(w) + "]";
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
+        Search search = {info.dwProcessId, ""};
+        EnumWindows(Caption, reinterpret_cast<LPARAM>(&search));
         return search.captions;
     }
 
     bool started = false;
     PROCESS_INFORMATION info = {};
+
+private:
+    struct Search
+    {
+        DWORD id;
+        std::string captions;
+    };
+
+    static BOOL CALLBACK Caption(HWND w, LPARAM data)
+    {
+        Search& s = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == s.id && IsWindowVisible(w))
+            s.captions += "[" + WindowProbe::Text(w) + "]";
+        return TRUE;
+    }
 };
 
 // A window's text; asked with a message, as the window is another program's.
