@@ -15,5 +15,9 @@ for f in "$bindir"/*.dll "$bindir"/*.exe; do
     done
 done
 if [ "$count" -eq 0 ]; then echo "nothing built in $bindir"; exit 1; fi
+# Every deliverable that the build makes must be among them.
+for need in baselib.dll reglib.dll ctlkit.dll scanlib.dll hunterly.exe setup.exe Uninstall.exe; do
+    [ -e "$bindir/$need" ] || { echo "$need was not built"; status=1; }
+done
 [ $status -eq 0 ] && echo "$count files import only system libraries"
 exit $status
