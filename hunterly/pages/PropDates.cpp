@@ -61,9 +61,9 @@ unsigned const FebruaryDays = 29;
 char const* const FieldWords[] = {"month", "day", "year", "hour", "minute", "second", "AM/PM value"};
 
 // The reference's part that a field sets, by field; the mode has none.
-WORD SYSTEMTIME::* const Parts[] = {nullptr,          &SYSTEMTIME::wMonth,  &SYSTEMTIME::wDay,
-                                    &SYSTEMTIME::wYear, &SYSTEMTIME::wHour, &SYSTEMTIME::wMinute,
-                                    &SYSTEMTIME::wSecond};
+WORD SYSTEMTIME::* const Parts[] = {
+    nullptr,            &SYSTEMTIME::wMonth,  &SYSTEMTIME::wDay,    &SYSTEMTIME::wYear,
+    &SYSTEMTIME::wHour, &SYSTEMTIME::wMinute, &SYSTEMTIME::wSecond};
 
 void AddNumbers(DComboBox& list, unsigned first, unsigned last, unsigned width)
 {
