@@ -10,8 +10,6 @@
 
 namespace {
 
-WORD const FloorYear = 1985;
-WORD const LastYear = 2080;
 // 1985-01-01 and 2081-01-01, 00:00:00, in 100-nanosecond ticks since 1601.
 unsigned long long const FloorTicks = 121178592000000000ULL;
 unsigned long long const CeilingTicks = 151473888000000000ULL;
@@ -72,6 +70,20 @@ char* ShortNumber(char* out, unsigned v)
 // The nine words of GetWords in the order of a stored record: the dates
 // first, the last written one leading, then attributes and size.
 unsigned const StoredOrder[9] = {7, 8, 5, 6, 3, 4, 2, 0, 1};
+
+// -1, 0 or 1: the earlier, the same or the later of two broken-down times,
+// year to second.
+int CompFields(SYSTEMTIME const& x, SYSTEMTIME const& y)
+{
+    static WORD SYSTEMTIME::* const Order[] = {
+        &SYSTEMTIME::wYear, &SYSTEMTIME::wMonth,  &SYSTEMTIME::wDay,
+        &SYSTEMTIME::wHour, &SYSTEMTIME::wMinute, &SYSTEMTIME::wSecond};
+    for (WORD SYSTEMTIME::* field : Order) {
+        if (x.*field != y.*field)
+            return x.*field < y.*field ? -1 : 1;
+    }
+    return 0;
+}
 
 unsigned WordAt(char const* p)
 {
@@ -565,9 +577,13 @@ bool DFile::isInRange(SYSTEMTIME const& u)
            u.wMinute < 60 && u.wSecond < 60;
 }
 
+// The round trip must give the same time back: a day past the end of its
+// month is refused by one platform's conversion and rolled into the next
+// month by another.
 bool DFile::isValidDate(SYSTEMTIME const& local)
 {
-    return isInRange(GetLocalDate(GetUTCDate(local)));
+    SYSTEMTIME const u = GetLocalDate(GetUTCDate(local));
+    return isInRange(u) && CompFields(u, local) == 0;
 }
 
 // A time converted from a FILETIME comes back unchanged from the round trip
@@ -617,16 +633,7 @@ bool DFile::CompDates(FILETIME const& a, FILETIME const& b)
 
 int DFile::CompDate(FILETIME const& a, FILETIME const& b)
 {
-    static WORD SYSTEMTIME::* const Order[] = {
-        &SYSTEMTIME::wYear, &SYSTEMTIME::wMonth,  &SYSTEMTIME::wDay,
-        &SYSTEMTIME::wHour, &SYSTEMTIME::wMinute, &SYSTEMTIME::wSecond};
-    SYSTEMTIME const x = GetLocalDate(a);
-    SYSTEMTIME const y = GetLocalDate(b);
-    for (WORD SYSTEMTIME::* field : Order) {
-        if (x.*field != y.*field)
-            return x.*field < y.*field ? -1 : 1;
-    }
-    return 0;
+    return CompFields(GetLocalDate(a), GetLocalDate(b));
 }
 
 int DFile::CompDateCreated(FILETIME const& t) const

@@ -148,7 +148,10 @@ public:
     int CompDateLastAccessed(FILETIME const& t) const;
     int CompDateWritten(FILETIME const& t) const;
 
-    // Dates
+    // Dates. Every date before FloorYear reads as FloorYear; valid dates
+    // run to the end of LastYear.
+    static constexpr WORD FloorYear = 1985;
+    static constexpr WORD LastYear = 2080;
     static SYSTEMTIME GetLocalDate(FILETIME const& t);
     // CompDate's order as a number, for sorting many dates: the local time
     // in whole seconds, 0 for the 1985 floor. The local time of every date

@@ -126,6 +126,17 @@ protected:
         return reg.LoadKeyDword(name);
     }
 
+    // The criteria ask for nothing: no names, folders or text, every test
+    // off. The dates page shows a zero reference as the current time and
+    // keeps that, so the dates themselves are not looked at.
+    static bool isNothingSought(DirectoryListingSpec const& criteria)
+    {
+        return criteria.names.isEmpty() && criteria.folders.isEmpty() &&
+               criteria.containing.isEmpty() && !criteria.sizeMode && !criteria.attributeMode &&
+               !criteria.createdMode && !criteria.writtenMode && !criteria.accessedMode &&
+               !criteria.containingMode;
+    }
+
     std::unique_ptr<MainWindow> window;
 
 private:

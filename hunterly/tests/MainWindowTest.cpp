@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, FirstStartWithoutSettings)
     SharedFlags const& flags = main.GetFlags();
     EXPECT_TRUE(flags.searchSubfolders && flags.rememberSettings);
     EXPECT_FALSE(flags.optimizeForSpeed || flags.entireDrive || flags.searchAllDrives);
-    EXPECT_TRUE(main.GetCriteria().isEmpty());
+    EXPECT_TRUE(isNothingSought(main.GetCriteria()));
     EXPECT_TRUE(Checked(IDM_REMEMBER) && Checked(IDM_REPORT));
     for (unsigned other : {IDM_OPTIMIZE, IDM_SMALLICONS, IDM_LIST, IDM_LARGEICONS})
         EXPECT_FALSE(Checked(other)) << other;

@@ -54,7 +54,7 @@ TEST_F(StartupLoadTest, StoredResultsAreRestoredOntoTheResultsPage)
     ASSERT_EQ(2u, Results().Size());
     EXPECT_EQ(6ull, Results()[1].GetFileSize64());
     // Loading results is not a search.
-    EXPECT_TRUE(main.GetCriteria().isEmpty());
+    EXPECT_TRUE(isNothingSought(main.GetCriteria()));
     // Each entry is a row of the list.
     HWND const list = GetDlgItem(main.GetResultsPage().GetWnd(), IDC_RESULTLIST);
     ASSERT_EQ(2, ListView_GetItemCount(list));
@@ -66,7 +66,7 @@ TEST_F(StartupLoadTest, StoredResultsAreRestoredOntoTheResultsPage)
     Start({stored, profile});
     EXPECT_EQ("Only one stored results file could be loaded.", Status());
     EXPECT_EQ(2u, Results().Size());
-    EXPECT_TRUE(window->GetCriteria().isEmpty());
+    EXPECT_TRUE(isNothingSought(window->GetCriteria()));
     Start({profile, stored});
     EXPECT_EQ("Only one profile could be loaded.", Status());
     EXPECT_EQ(1u, window->GetCriteria().folders.Size());
@@ -124,7 +124,7 @@ TEST_F(StartupLoadTest, LoadingByNameChecksTheKind)
     EXPECT_FALSE(main.LoadProfile(DName(temp.Path("missing.hup").c_str())));
     ASSERT_EQ(3u, boxes.size());
     EXPECT_EQ("Invalid Profile", boxes[2].caption);
-    EXPECT_TRUE(main.GetCriteria().isEmpty());
+    EXPECT_TRUE(isNothingSought(main.GetCriteria()));
     EXPECT_TRUE(Results().isEmpty());
 }
 

@@ -87,6 +87,11 @@ TEST(DFileDates, ValidYearsRunFrom1985To2080)
     EXPECT_FALSE(DFile::isValidDate(LocalMoment(2081, 1, 1)));
 
     EXPECT_TRUE(DFile::isValidDate(TestTime::Local(2004, 2, 29, 13, 5, 0)));
+    // Days a month lacks are no date, whether the platform's conversion
+    // refuses them or rolls them into the next month.
+    for (SYSTEMTIME const& missing : {TestTime::Local(2010, 2, 29), TestTime::Local(2079, 2, 29),
+                                      TestTime::Local(2004, 2, 30), TestTime::Local(2004, 4, 31)})
+        EXPECT_FALSE(DFile::isValidDate(missing)) << Fields(missing);
     for (SYSTEMTIME const& bad : {TestTime::Local(2004, 0, 10), TestTime::Local(2004, 5, 0),
                                   TestTime::Local(2004, 5, 1, 24), TestTime::Local(2004, 5, 1, 1, 60),
                                   TestTime::Local(1984, 6, 1), TestTime::Local(2081, 6, 1)})
