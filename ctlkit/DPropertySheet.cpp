@@ -119,6 +119,9 @@ bool DPropertySheet::SetActivePage(unsigned index)
         SetWindowPos(made, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
+    // A hidden control keeps the focus, and with it the keys, out of sight.
+    HWND const focus = GetFocus();
+    bool const focusGoes = active >= 0 && focus && IsChild(pages[active]->GetWnd(), focus);
     if (active >= 0) {
         DPropertyPage* last = pages[active];
         last->OnKillActive();
@@ -129,7 +132,48 @@ bool DPropertySheet::SetActivePage(unsigned index)
     PlacePage(next->GetWnd());
     next->OnSetActive();
     ShowWindow(next->GetWnd(), SW_SHOW);
+    if (focusGoes)
+        FocusPage();
     return true;
+}
+
+bool DPropertySheet::TranslateKey(MSG const& msg)
+{
+    if (msg.message != WM_KEYDOWN || count == 0 || !GetWnd() || GetKeyState(VK_CONTROL) >= 0)
+        return false;
+    bool forward;
+    switch (msg.wParam) {
+    case VK_TAB:
+        forward = GetKeyState(VK_SHIFT) >= 0;
+        break;
+    case VK_NEXT:
+        forward = true;
+        break;
+    case VK_PRIOR:
+        forward = false;
+        break;
+    default:
+        return false;
+    }
+    unsigned const from = active < 0 ? 0 : static_cast<unsigned>(active);
+    unsigned const to = forward ? (from + 1) % count : (from + count - 1) % count;
+    bool const onStrip = GetFocus() == GetTabWnd();
+    if (SetActivePage(to) && !onStrip)
+        FocusPage();
+    return true;
+}
+
+void DPropertySheet::FocusPage() const
+{
+    if (active < 0)
+        return;
+    HWND first = GetNextDlgTabItem(pages[active]->GetWnd(), nullptr, FALSE);
+    if (!first)
+        first = GetTabWnd();
+    // Through the outermost dialog, which keeps its default button and
+    // selects an edit field's text as Tab would.
+    SendMessageA(GetAncestor(GetWnd(), GA_ROOT), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first),
+                 TRUE);
 }
 
 bool DPropertySheet::OnNotify(unsigned, NMHDR* header, LRESULT& result)

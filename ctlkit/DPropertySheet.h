@@ -1,7 +1,9 @@
 // DPropertySheet: a tab strip holding pages, as a child window of the
 // window it sits in. Pages are added before the sheet is made; each page's
 // window is made when the page is first shown, and the sheet tells a page
-// when it is shown and hidden.
+// when it is shown and hidden. Showing another page moves the focus to its
+// first control when the focus was on the page that goes; the tab strip
+// keeps the focus it has, as it does in a native sheet.
 #pragma once
 
 #include "DDialog.h"
@@ -30,6 +32,14 @@ public:
     // shown changes nothing. False past the last page or when the page's
     // window cannot be made.
     bool SetActivePage(unsigned index);
+    // The keys of a native sheet, for the window that holds it to call on
+    // every message: Ctrl+Tab and Ctrl+Page Down show the next page,
+    // Ctrl+Shift+Tab and Ctrl+Page Up the previous one, round the ends.
+    // True when the key was one of them.
+    bool TranslateKey(MSG const& msg);
+    // The first control that Tab reaches on the page shown takes the
+    // focus; the tab strip does when the page has none.
+    void FocusPage() const;
     DTabControl& GetTabControl();
     HWND GetTabWnd() const;
 

@@ -7,6 +7,7 @@
 #include "DPropertyPage.h"
 #include "DPropertySheet.h"
 #include "DialogResources.h"
+#include "HeldKeys.h"
 #include "TestDialog.h"
 
 #include <commctrl.h>
@@ -117,6 +118,86 @@ TEST_F(DPropertySheetTest, ClickOnATabShowsItsPage)
     EXPECT_EQ(2, sheet.GetActiveIndex());
     EXPECT_EQ(1, third.shown);
     EXPECT_EQ(1, first.hidden);
+}
+
+// A key pressed on a window, as the message loop hands it to the sheet.
+MSG KeyDown(HWND window, WPARAM key)
+{
+    MSG msg = {};
+    msg.hwnd = window;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = key;
+    return msg;
+}
+
+TEST_F(DPropertySheetTest, ControlKeysTurnThePagesRoundTheEnds)
+{
+    ASSERT_TRUE(sheet.SetActivePage(0));
+    HWND const edit = GetDlgItem(first.GetWnd(), IDC_PAGEEDIT);
+    SetFocus(edit);
+    ASSERT_EQ(edit, GetFocus());
+    {
+        HeldKeys const control{VK_CONTROL};
+        EXPECT_TRUE(sheet.TranslateKey(KeyDown(edit, VK_TAB)));
+        EXPECT_EQ(1, sheet.GetActiveIndex());
+        // That page has no control: its tab takes the focus off the page
+        // that was hidden.
+        EXPECT_EQ(sheet.GetTabWnd(), GetFocus());
+        EXPECT_TRUE(sheet.TranslateKey(KeyDown(GetFocus(), VK_NEXT)));
+        EXPECT_EQ(2, sheet.GetActiveIndex());
+        // The strip had the focus and keeps it.
+        EXPECT_EQ(sheet.GetTabWnd(), GetFocus());
+        EXPECT_TRUE(sheet.TranslateKey(KeyDown(GetFocus(), VK_NEXT)));
+        EXPECT_EQ(0, sheet.GetActiveIndex());
+        EXPECT_TRUE(sheet.TranslateKey(KeyDown(GetFocus(), VK_PRIOR)));
+        EXPECT_EQ(2, sheet.GetActiveIndex());
+        {
+            HeldKeys const shift{VK_SHIFT};
+            EXPECT_TRUE(sheet.TranslateKey(KeyDown(GetFocus(), VK_TAB)));
+            EXPECT_EQ(1, sheet.GetActiveIndex());
+        }
+        // Other keys and other messages are not the sheet's.
+        EXPECT_FALSE(sheet.TranslateKey(KeyDown(GetFocus(), VK_HOME)));
+        MSG up = KeyDown(GetFocus(), VK_TAB);
+        up.message = WM_KEYUP;
+        EXPECT_FALSE(sheet.TranslateKey(up));
+        EXPECT_EQ(1, sheet.GetActiveIndex());
+    }
+    // Without Ctrl, Tab and Page Down belong to the controls.
+    EXPECT_FALSE(sheet.TranslateKey(KeyDown(GetFocus(), VK_TAB)));
+    EXPECT_FALSE(sheet.TranslateKey(KeyDown(GetFocus(), VK_NEXT)));
+    EXPECT_EQ(1, sheet.GetActiveIndex());
+}
+
+TEST_F(DPropertySheetTest, FocusMovesToTheFirstControlOfThePageShown)
+{
+    ASSERT_TRUE(sheet.SetActivePage(1));
+    SetFocus(sheet.GetTabWnd());
+    {
+        HeldKeys const control{VK_CONTROL};
+        ASSERT_TRUE(sheet.TranslateKey(KeyDown(GetFocus(), VK_NEXT)));
+    }
+    EXPECT_EQ(sheet.GetTabWnd(), GetFocus());
+    // From a control on the page, Ctrl+Page Up lands on the first control
+    // of the page before, and a page shown by the program takes the focus
+    // with it too.
+    HWND const thirdEdit = GetDlgItem(third.GetWnd(), IDC_PAGEEDIT);
+    SetFocus(thirdEdit);
+    {
+        HeldKeys const control{VK_CONTROL};
+        ASSERT_TRUE(sheet.TranslateKey(KeyDown(thirdEdit, VK_PRIOR)));
+    }
+    EXPECT_EQ(sheet.GetTabWnd(), GetFocus());
+    ASSERT_TRUE(sheet.SetActivePage(2));
+    EXPECT_EQ(sheet.GetTabWnd(), GetFocus());
+    SetFocus(thirdEdit);
+    ASSERT_TRUE(sheet.SetActivePage(0));
+    EXPECT_EQ(GetDlgItem(first.GetWnd(), IDC_PAGEEDIT), GetFocus());
+    // A focus outside the sheet stays where it is.
+    HWND const outside = host.Add("BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 1600, "Outside");
+    SetFocus(outside);
+    ASSERT_TRUE(sheet.SetActivePage(2));
+    EXPECT_EQ(outside, GetFocus());
 }
 
 TEST_F(DPropertySheetTest, PagesFillTheStripAndFollowItsSize)

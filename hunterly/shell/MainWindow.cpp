@@ -152,7 +152,9 @@ bool MainWindow::OnInit()
     if (flags.rememberSettings && flags.activePage < sheet.GetPageCount())
         sheet.SetActivePage(flags.activePage);
     ActOnCommandLine();
-    return true;
+    // As in a native sheet, the keys start on the page shown.
+    sheet.FocusPage();
+    return false;
 }
 
 void MainWindow::CreateToolBar()
@@ -386,7 +388,8 @@ void MainWindow::OnDestroy()
 bool MainWindow::PreTranslateMessage(MSG& msg)
 {
     tips.RelayEvent(msg);
-    return DDialog::PreTranslateMessage(msg);
+    // The sheet's page keys work wherever the focus is in the window.
+    return sheet.TranslateKey(msg) || DDialog::PreTranslateMessage(msg);
 }
 
 bool MainWindow::OnEnter()
