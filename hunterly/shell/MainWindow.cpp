@@ -320,6 +320,9 @@ bool MainWindow::OnCommand(unsigned id, unsigned, HWND)
     case IDM_REFRESH:
         Refresh();
         return true;
+    case IDM_NEWSEARCH:
+        NewSearch();
+        return true;
     case IDM_ABOUT:
         DDialog(IDD_ABOUTBOX).DoModal(GetWnd());
         return true;
@@ -464,6 +467,22 @@ void MainWindow::Refresh()
     if (shown >= 0)
         sheet.SetActivePage(static_cast<unsigned>(shown));
     status.SetText("All search options have been refreshed.");
+}
+
+void MainWindow::NewSearch()
+{
+    // A search reads the criteria: it ends before they are emptied under
+    // it.
+    results.EndSearch();
+    criteria.Destroy();
+    for (unsigned i = 0; i < OptionPages; ++i)
+        GetOptionPage(i)->Reset();
+    results.Clear();
+    // Each page shows the empty criteria and, as it is hidden again, takes
+    // its mark off its tab; the results page too, now that it is empty.
+    ActivateAllPages();
+    sheet.SetActivePage(FileNamesPage);
+    status.SetText("All search options have been reset.");
 }
 
 void MainWindow::Resize()

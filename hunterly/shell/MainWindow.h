@@ -89,6 +89,7 @@ private:
     void FlipRemember();
     void FlipOptimize();
     void Refresh();
+    void NewSearch();
     void Resize();
 
     DPropertySheet sheet;

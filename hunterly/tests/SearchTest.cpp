@@ -1,70 +1,21 @@
 // Searches started from the main window's button over trees the tests
 // build: the texts on the status line, the start button, the result list
 // and its rows, stopping, optimizing for speed, a second start while a run
-// holds the list, and closing the window while a search runs.
+// holds the list, closing the window and a new search while a search runs.
 #include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "PropFileNamesIds.h"
 #include "ScratchRegistry.h"
+#include "StatusLog.h"
 #include "TempFolder.h"
 
 #include <commctrl.h>
 
 namespace {
-
-// Every text the status line is given, with the start button's state at
-// that moment, seen on the window thread as the worker's texts arrive; the
-// action runs once, when a text beginning with the trigger arrives.
-struct StatusLog
-{
-    std::vector<std::string> texts;
-    std::vector<bool> startEnabled;
-    std::string trigger;
-    std::function<void()> action;
-
-    StatusLog(HWND status, HWND start) : status(status), start(start)
-    {
-        current = this;
-        original = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(status, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Proc)));
-    }
-
-    ~StatusLog()
-    {
-        if (IsWindow(status))
-            SetWindowLongPtrA(status, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        if (current == this)
-            current = nullptr;
-    }
-
-    long Count(std::string const& text) const { return std::count(texts.begin(), texts.end(), text); }
-
-    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-    {
-        StatusLog* log = current;
-        bool const text = message == WM_SETTEXT || (message == SB_SETTEXTA && LOWORD(wparam) == 0);
-        if (log && text && lparam) {
-            std::string const line = reinterpret_cast<char const*>(lparam);
-            log->texts.push_back(line);
-            log->startEnabled.push_back(IsWindowEnabled(log->start) != 0);
-            if (log->action && !log->trigger.empty() && line.rfind(log->trigger, 0) == 0) {
-                std::function<void()> const once = log->action;
-                log->action = nullptr;
-                once();
-            }
-        }
-        return CallWindowProcA(log ? log->original : DefWindowProcA, window, message, wparam,
-                               lparam);
-    }
-
-    static inline StatusLog* current = nullptr;
-    HWND status;
-    HWND start;
-    WNDPROC original = nullptr;
-};
 
 class SearchTest : public MainWindowFixture
 {
@@ -383,6 +334,74 @@ TEST_F(SearchTest, ClosingDuringASearchEndsItFirst)
         EXPECT_EQ(static_cast<unsigned long>(PropResults::Report), Stored(PropResults::Key, "Style"));
         ScratchRegistry::Current()->Clear();
     }
+}
+
+TEST_F(SearchTest, NewSearchEmptiesTheCriteriaTheResultsAndTheMarks)
+{
+    MainWindow& main = StartOnTree();
+    Command(IDC_STARTSEARCH);
+    ASSERT_TRUE(WaitForSearch());
+    ASSERT_EQ(3u, Results().Size());
+    // Both drive boxes on: all drives disables the entire drive's box.
+    auto& fileNames = static_cast<PropFileNames&>(*main.GetOptionPage(MainWindow::FileNamesPage));
+    HWND const page = fileNames.GetWnd();
+    SendMessageA(GetDlgItem(page, IDC_ENTIREDRIVE), BM_CLICK, 0, 0);
+    SendMessageA(GetDlgItem(page, IDC_ALLDRIVES), BM_CLICK, 0, 0);
+    ASSERT_TRUE(main.GetFlags().searchAllDrives && !fileNames.GetAddedRoots().isEmpty());
+    ASSERT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_ENTIREDRIVE)));
+    main.GetSheet().SetActivePage(MainWindow::DatesPage);
+    DTabControl& tabs = main.GetSheet().GetTabControl();
+    ASSERT_TRUE(tabs.GetText(MainWindow::FileNamesPage).Comp("File Names*"));
+    ASSERT_TRUE(tabs.GetText(MainWindow::ResultsPage).Comp("Results*"));
+
+    Command(IDM_NEWSEARCH);
+    EXPECT_EQ("All search options have been reset.", Status());
+    EXPECT_EQ(MainWindow::FileNamesPage, Shown());
+    EXPECT_TRUE(isNothingSought(main.GetCriteria()));
+    EXPECT_TRUE(Results().isEmpty());
+    EXPECT_EQ(0, ListView_GetItemCount(List()));
+    EXPECT_FALSE(main.GetFlags().entireDrive || main.GetFlags().searchAllDrives);
+    EXPECT_TRUE(fileNames.GetAddedRoots().isEmpty());
+    for (int box : {IDC_ENTIREDRIVE, IDC_ALLDRIVES}) {
+        EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(page, box), BM_GETCHECK, 0, 0)) << box;
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, box))) << box;
+    }
+    // The item lists show the empty criteria; no tab keeps its mark.
+    for (int list : {0, 1}) {
+        HWND const view = fileNames.GetItemLists().GetPage(list)->GetWnd();
+        EXPECT_EQ(0, SendMessageA(GetDlgItem(view, IDC_ITEMLIST), LB_GETCOUNT, 0, 0)) << list;
+    }
+    for (unsigned tab = 0; tab < main.GetSheet().GetPageCount(); ++tab) {
+        std::string const label = tabs.GetText(tab).Name();
+        EXPECT_EQ(std::string::npos, label.find('*')) << label;
+    }
+
+    // The settings of the next session are those of a new search.
+    Command(IDM_EXIT);
+    EXPECT_EQ(0ul, Stored(SharedFlags::Key, "SearchAll"));
+    EXPECT_EQ(0ul, Stored(SharedFlags::Key, "EntireDrive"));
+    EXPECT_TRUE(isNothingSought(Start().GetCriteria()));
+}
+
+TEST_F(SearchTest, NewSearchDuringASearchEndsItFirst)
+{
+    MainWindow& main = StartOnTree();
+    Watch();
+    log->trigger = tree.Dir();
+    bool reached = false;
+    log->action = [&reached] { reached = true; };
+    Command(IDC_STARTSEARCH);
+    PropResults& page = main.GetResultsPage();
+    ASSERT_TRUE(PumpUntil([&] { return reached || !page.isWorkerRunning(); }));
+    log.reset();
+    Command(IDM_NEWSEARCH);
+    // The worker is gone before the criteria it read were emptied.
+    EXPECT_FALSE(page.isWorkerRunning() || page.isSearchRunning());
+    EXPECT_TRUE(Results().isEmpty());
+    EXPECT_EQ(0, ListView_GetItemCount(List()));
+    EXPECT_EQ("All search options have been reset.", Status());
+    EXPECT_TRUE(isNothingSought(main.GetCriteria()));
+    ExpectEnded();
 }
 
 TEST_F(SearchTest, DisplayStylesFromTheMenu)
