@@ -289,12 +289,21 @@ TEST_F(KeyboardTest, EveryCaptionLetterIsUniqueAndActs)
             ASSERT_LT(at + 1, text.size()) << text;
             char const letter = static_cast<char>(tolower(static_cast<unsigned char>(text[at + 1])));
             EXPECT_TRUE(letters.insert(letter).second) << "twice: " << letter << " in " << text;
-            // A label hands the focus to the control after it; a box or
-            // button is pressed, which the page's own tests follow up.
+            // A label hands the focus to the control after it; a check box
+            // flips, and back again. Buttons are pressed by the tests of
+            // what they do.
+            SetFocus(First(page));
+            LONG_PTR const kind = GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK;
             if (ClassOf(control) == "Static") {
-                SetFocus(First(page));
-                EXPECT_TRUE(Alt(letter));
+                Alt(letter);
                 EXPECT_EQ(GetNextDlgTabItem(main.GetWnd(), control, FALSE), Focus()) << text;
+            } else if (ClassOf(control) == "Button" &&
+                       (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX)) {
+                LRESULT const before = SendMessageA(control, BM_GETCHECK, 0, 0);
+                Alt(letter);
+                EXPECT_NE(before, SendMessageA(control, BM_GETCHECK, 0, 0)) << text;
+                Alt(letter);
+                EXPECT_EQ(before, SendMessageA(control, BM_GETCHECK, 0, 0)) << text;
             }
         }
     }
