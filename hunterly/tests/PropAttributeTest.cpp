@@ -149,6 +149,8 @@ TEST_F(PropAttributeTest, BoxesFlipTheirFlagsAndActionsSetAll)
 {
     MainWindow& main = Open();
     EXPECT_EQ(0, Enabled());
+    for (int id : {IDC_SELECTALL, IDC_CLEARALL})
+        EXPECT_NE(0, SendMessageA(Control(id), BM_GETIMAGE, IMAGE_ICON, 0)) << id;
     PickMode(1);
     Click(IDC_SELECTALL);
     EXPECT_EQ(2551u, Criteria().attributeMask);
