@@ -1,10 +1,9 @@
 // The "Attributes" page on the real main window: its registry values, the
 // boxes and the mask, the mode list and its codes, the tab mark, and a
 // search over files given chosen attributes.
-#include "MainWindowFixture.h"
+#include "OptionPageFixture.h"
 #include "PropAttributeIds.h"
 #include "TempFolder.h"
-#include "TreeSearch.h"
 
 namespace {
 
@@ -22,41 +21,12 @@ FlagBox const Boxes[] = {
     {IDC_NORMAL, 128},  {IDC_TEMPORARYFILE, 256},  {IDC_COMPRESSED, 2048},
 };
 
-class PropAttributeTest : public MainWindowFixture
+class PropAttributeTest : public OptionPageFixture<MainWindow::AttributesPage>
 {
 protected:
-    MainWindow& Open()
-    {
-        MainWindow& main = Start();
-        main.GetSheet().SetActivePage(MainWindow::AttributesPage);
-        return main;
-    }
-
-    DirectoryListingSpec& Criteria() const { return window->GetCriteria(); }
-    HWND Page() const { return window->GetOptionPage(MainWindow::AttributesPage)->GetWnd(); }
-    HWND Control(int id) const { return GetDlgItem(Page(), id); }
-
     void Click(int id) const { SendMessageA(Control(id), BM_CLICK, 0, 0); }
-
-    // As the user picks an item of the mode list.
-    void PickMode(int item) const
-    {
-        SendMessageA(Control(IDC_ATTRIBUTEOPTION), CB_SETCURSEL, item, 0);
-        SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_ATTRIBUTEOPTION, CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(Control(IDC_ATTRIBUTEOPTION)));
-    }
-
-    void TypeMode(char const* text) const
-    {
-        SetWindowTextA(Control(IDC_ATTRIBUTEOPTION), text);
-        SendMessageA(Page(), WM_COMMAND, MAKEWPARAM(IDC_ATTRIBUTEOPTION, CBN_EDITCHANGE),
-                     reinterpret_cast<LPARAM>(Control(IDC_ATTRIBUTEOPTION)));
-    }
-
-    int ModeItem() const
-    {
-        return static_cast<int>(SendMessageA(Control(IDC_ATTRIBUTEOPTION), CB_GETCURSEL, 0, 0));
-    }
+    void PickMode(int item) const { Pick(IDC_ATTRIBUTEOPTION, item); }
+    int ModeItem() const { return Picked(IDC_ATTRIBUTEOPTION); }
 
     // The flags whose boxes are checked.
     unsigned Marks() const
@@ -75,11 +45,6 @@ protected:
         for (FlagBox const& box : Boxes)
             enabled += IsWindowEnabled(Control(box.id)) ? 1 : 0;
         return enabled;
-    }
-
-    std::string TabLabel() const
-    {
-        return window->GetSheet().GetTabControl().GetText(MainWindow::AttributesPage).Name();
     }
 };
 
@@ -134,13 +99,13 @@ TEST_F(PropAttributeTest, ModeListAndItsCodes)
 
     // Typing moves the selection to the first item sharing a character,
     // and the criteria follow it; a character no item has changes nothing.
-    TypeMode("n");
+    Type(IDC_ATTRIBUTEOPTION, "n");
     EXPECT_EQ(2, ModeItem());
     EXPECT_EQ(5, Criteria().attributeMode);
-    TypeMode("x");
+    Type(IDC_ATTRIBUTEOPTION, "x");
     EXPECT_EQ(2, ModeItem());
     EXPECT_EQ(5, Criteria().attributeMode);
-    TypeMode("E");
+    Type(IDC_ATTRIBUTEOPTION, "E");
     EXPECT_EQ(3, ModeItem());
     EXPECT_EQ(2, Criteria().attributeMode);
 }
@@ -210,22 +175,22 @@ TEST_F(PropAttributeTest, SearchFindsTheChosenAttributes)
     PickMode(1);
     Click(IDC_READONLY);
     Click(IDC_HIDDEN);
-    EXPECT_EQ((Names{"ro.txt", "hid.txt", "both.txt"}), FoundNames(Criteria()));
+    EXPECT_EQ((Names{"ro.txt", "hid.txt", "both.txt"}), Found());
     PickMode(3);
-    EXPECT_EQ((Names{"both.txt"}), FoundNames(Criteria()));
+    EXPECT_EQ((Names{"both.txt"}), Found());
     PickMode(2);
-    EXPECT_EQ((Names{"sys.txt", "plain.txt", "sub"}), FoundNames(Criteria()));
+    EXPECT_EQ((Names{"sys.txt", "plain.txt", "sub"}), Found());
     PickMode(4);
-    EXPECT_EQ((Names{"ro.txt", "hid.txt", "sys.txt", "plain.txt", "sub"}), FoundNames(Criteria()));
+    EXPECT_EQ((Names{"ro.txt", "hid.txt", "sys.txt", "plain.txt", "sub"}), Found());
     Click(IDC_CLEARALL);
     Click(IDC_FOLDERS);
     PickMode(3);
-    EXPECT_EQ((Names{"sub"}), FoundNames(Criteria()));
+    EXPECT_EQ((Names{"sub"}), Found());
     Click(IDC_FOLDERS);
     Click(IDC_SYSTEMFILE);
-    EXPECT_EQ((Names{"sys.txt"}), FoundNames(Criteria()));
+    EXPECT_EQ((Names{"sys.txt"}), Found());
     PickMode(0);
-    EXPECT_EQ(6u, FoundNames(Criteria()).size());
+    EXPECT_EQ(6u, Found().size());
 }
 
 }
