@@ -15,6 +15,7 @@
 #define IDD_RESULTS 135
 #define IDD_STATISTICS 136
 #define IDD_VERSION 141
+#define IDD_RADIXVALUE 142
 
 // Controls of the main window and the results page.
 #define IDC_RESULTLIST 1014
