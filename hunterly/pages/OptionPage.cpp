@@ -22,6 +22,10 @@ void OptionPage::Reset()
 {
 }
 
+void OptionPage::Commit()
+{
+}
+
 bool OptionPage::isLinked() const
 {
     return links.criteria && links.flags;
@@ -46,8 +50,11 @@ void OptionPage::InitControls()
 
 void OptionPage::OnDestroy()
 {
+    if (!isLinked())
+        return;
+    Commit();
     DReg stored;
-    if (isLinked() && stored.Create(HKEY_CURRENT_USER, key))
+    if (stored.Create(HKEY_CURRENT_USER, key))
         Save(stored, links.flags->rememberSettings);
 }
 
