@@ -36,6 +36,7 @@ char const* const RadixTexts[PropContaining::RadixItems] = {
 unsigned char const RadixValues[PropContaining::CustomItem] = {0, 2, 8, 16};
 
 char const* const RadixLabel = "Radix Display Value: ";
+char const* const PhraseTip = "Separate phrases by placing in quotations or by spaces";
 
 // The edit control lays a line out in time that grows with the square of
 // its length, so digits are shown in lines of whole bytes, at most this
@@ -71,6 +72,21 @@ DName Lined(DName const& digits, unsigned perByte)
     return text;
 }
 
+// The item that shows a stored mode code.
+unsigned ModeItem(unsigned char code)
+{
+    unsigned item = PropContaining::AnyContents;
+    if (code & InOrderBit)
+        item = PropContaining::CompleteText;
+    else if (code & AnyPhraseBit)
+        item = PropContaining::AtLeastOne;
+    else if (code & EveryPhraseBit)
+        item = PropContaining::EveryPhrase;
+    if (code & NoCaseBit)
+        item += PropContaining::CompleteTextNoCase - PropContaining::CompleteText;
+    return item;
+}
+
 bool isPhraseItem(int item)
 {
     return item == PropContaining::AtLeastOne || item == PropContaining::EveryPhrase
@@ -89,25 +105,9 @@ unsigned RadixItem(unsigned char radix)
 
 }
 
-char const* const PropContaining::PhraseTip = "Separate phrases by placing in quotations or by spaces";
-
 PropContaining::PropContaining()
     : OptionPage(IDD_CONTAINING, 4, "Software\\Hunterly\\Containing"), ready(false)
 {
-}
-
-unsigned PropContaining::ModeItem(unsigned char code)
-{
-    unsigned item = AnyContents;
-    if (code & InOrderBit)
-        item = CompleteText;
-    else if (code & AnyPhraseBit)
-        item = AtLeastOne;
-    else if (code & EveryPhraseBit)
-        item = EveryPhrase;
-    if (code & NoCaseBit)
-        item += 3;
-    return item;
 }
 
 void PropContaining::SetReady()

@@ -5,7 +5,6 @@
 // changes them.
 #pragma once
 
-#include "DName.h"
 #include "OptionPage.h"
 
 class PropContaining : public OptionPage
@@ -33,12 +32,8 @@ public:
         CustomItem,
         RadixItems,
     };
-    static char const* const PhraseTip;
 
     PropContaining();
-
-    // The item that shows a stored mode code.
-    static unsigned ModeItem(unsigned char code);
 
     // Set once the main window's start-up is complete; until then the
     // custom radix opens no dialog.
