@@ -38,6 +38,17 @@ TEST_F(SimpleControlsTest, EditFields)
     // An empty text is refused and the field keeps its text.
     EXPECT_FALSE(text.Set(""));
     EXPECT_TRUE(text.Get().Comp("*.txt;*.doc"));
+    // Only what the user types marks a field changed; Clear empties it.
+    HWND const other = GetDlgItem(dialog.Handle(), 1051);
+    second.Set("set");
+    EXPECT_FALSE(second.isModified());
+    SendMessageA(other, WM_CHAR, 'x', 1);
+    EXPECT_TRUE(second.isModified());
+    second.SetUnmodified();
+    EXPECT_FALSE(second.isModified());
+    SendMessageA(other, WM_CHAR, 'y', 1);
+    EXPECT_TRUE(second.Clear());
+    EXPECT_TRUE(!second && !second.isModified());
     second.Set("*.TXT;*.DOC");
     EXPECT_TRUE(text == second);
     second.Set("*.txt");

@@ -152,6 +152,7 @@ bool MainWindow::OnInit()
     if (flags.rememberSettings && flags.activePage < sheet.GetPageCount())
         sheet.SetActivePage(flags.activePage);
     ActOnCommandLine();
+    containing.SetReady();
     return true;
 }
 
@@ -274,8 +275,16 @@ bool MainWindow::LoadProfile(DName const& file)
     return read;
 }
 
+void MainWindow::CommitPages() const
+{
+    for (unsigned i = 0; i < OptionPages; ++i)
+        GetOptionPage(i)->Commit();
+}
+
 void MainWindow::StartSearch()
 {
+    // A phrase still being typed has not yet left its box.
+    CommitPages();
     sheet.SetActivePage(ResultsPage);
     results.StartSearch();
 }
