@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "DName.h"
 #include "TempFolder.h"
@@ -184,25 +185,81 @@ TEST(DName, Ordering)
     EXPECT_EQ("<l--", Order(DName("_"), DName("A")));     // 'A' folds to 'a' before comparing
 }
 
+namespace {
+
+// The wildcard rules spelled out by trying every place a star can stop.
+bool FitsEveryWay(std::string const& text, std::string const& pattern)
+{
+    auto same = [](char a, char b) { return char(a | 0x20) == char(b | 0x20); };
+    if (pattern.empty())
+        return text.empty();
+    if (text.empty())
+        return pattern.find_first_not_of("?*") == std::string::npos;
+    if (pattern[0] == '*') {
+        if (pattern.size() == 1)
+            return true;
+        for (size_t k = 0; k < text.size(); ++k)
+            if (same(text[k], pattern[1]) && FitsEveryWay(text.substr(k + 1), pattern.substr(2)))
+                return true;
+        return false;
+    }
+    return (pattern[0] == '?' || same(text[0], pattern[0])) &&
+           FitsEveryWay(text.substr(1), pattern.substr(1));
+}
+
+// Every string of up to the given length over the given characters.
+std::vector<std::string> AllStrings(std::string const& chars, size_t length)
+{
+    std::vector<std::string> out{""};
+    for (size_t begin = 0, size = 1; size <= length; ++size) {
+        size_t const end = out.size();
+        for (size_t k = begin; k < end; ++k)
+            for (char c : chars)
+                out.push_back(out[k] + c);
+        begin = end;
+    }
+    return out;
+}
+
+} // namespace
+
 TEST(DName, Wildcards)
 {
     struct Case { char const* text; char const* pattern; bool match; };
     Case const specs[] = {
         { "notes.txt", "*.TXT", true },
-        { "a.b.txt", "*.txt", false },    // the star stops at the first '.'
+        { "a.b.txt", "*.txt", true },     // the star goes on to the last '.'
+        { "1.5.0.txt", "*.txt", true }, { "backup.tar.gz", "*.gz", true },
+        { "release.notes.txt", "*.t?t", true }, { "a.txt.bak", "*.txt", false },
         { "ab", "ab??", true },           // trailing '?' may match nothing
-        { "ab", "ab?x", false },
-            { "abc", "ab", false },           // text left over
-        { "abcbc", "a*c", false },        // no backtracking to the last 'c'
+        { "ab", "ab?x", false }, { "abc", "ab", false },   // text left over
+        { "abcbc", "a*c", true }, { "abcbd", "a*c", false },
         { "a?b", "*?b", true },           // '?' after a star is a literal
         { "axb", "*?b", false },
         { "abxc", "a**c", false },        // so is a second star
         { "FILE.DAT", "f*.d?t", true },
         { "x@y", "x`y", true },           // bit 0x20 pairs '@' with '`'
         { "\xC9", "\xE9", true }, { "abc", "abc*", true }, { "abc", "abc*x", false },
+        { "ab", "ab*?", true }, { "abc", "abc**", true },
     };
     for (Case const& c : specs)
         EXPECT_EQ(c.match, DName(c.text).isFileSpec(DName(c.pattern))) << c.text << " " << c.pattern;
+
+    // Every short text against every short pattern: a star stops wherever
+    // the rest can follow.
+    std::vector<std::string> const texts = AllStrings("aB.", 5);
+    for (std::string const& pattern : AllStrings("Ab.?*", 4)) {
+        if (pattern.empty())
+            continue;
+        for (std::string const& text : texts)
+            ASSERT_EQ(FitsEveryWay(text, pattern), DName(text.c_str()).isFileSpec(DName(pattern.c_str())))
+                << "'" << text << "' '" << pattern << "'";
+    }
+
+    // Many stars over a long name that nearly fits end in bounded work.
+    std::string const name(250, 'a');
+    EXPECT_FALSE(DName(name.c_str()).isFileSpec(DName("*a*a*a*a*b")));
+    EXPECT_TRUE(DName((name + "b").c_str()).isFileSpec(DName("*a*a*a*a*b")));
 
     // In lockstep, case-sensitive; the final step: text used up, pattern
     // used up or only stars left.
