@@ -19,6 +19,7 @@
 #include "DFile.h"
 #include "DName.h"
 #include "DirectoryListingSpec.h"
+#include "ResultColumns.h"
 #include "ScanlibApi.h"
 #include "WalkProgress.h"
 
@@ -30,23 +31,10 @@ class FileOper;
 template <class T>
 class Link;
 
-class SCANLIB_API DFileLoad
+// The column bits are reached as DFileLoad::ColumnName and so on.
+class SCANLIB_API DFileLoad : public ResultColumns
 {
 public:
-    // Column bits of the list view's report style.
-    enum
-    {
-        ColumnName = 0x1,
-        ColumnDrive = 0x2,
-        ColumnPath = 0x4,
-        ColumnSize = 0x8,
-        ColumnAttributes = 0x10,
-        ColumnCreated = 0x20,
-        ColumnAccessed = 0x40,
-        ColumnWritten = 0x80,
-        AllColumns = 0xFF,
-    };
-
     DFileLoad();
     // The list record by record and the other fields as they stand, except
     // that the copy has no open listing and runs no walk.
