@@ -1,6 +1,7 @@
 #include "Container.h"
 #include "DName.h"
 #include "Link.h"
+#include "SplitWork.h"
 
 #include <gtest/gtest.h>
 
@@ -177,7 +178,7 @@ TEST(Container, LongListsKeepTheirLinksInOrder)
     std::vector<DName*> order(n);
     for (unsigned i = 0; i < n; ++i)
         order[i] = list((i * 7919u) % n);    // 7919 is prime to n
-    list.Arrange(0, order.data(), n);
+    list.Arrange(0, order.data(), n, SplitWork());
     list.DelIf([](DName const& e) { return e.Name()[0] == '5'; });
     unsigned pos = 0;
     for (DName const* e = list.First(); e; e = e->next, ++pos)
