@@ -2,7 +2,6 @@
 
 #include "DFile.h"
 #include "DirectoryListingSpec.h"
-#include "FileOper.h"
 #include "StoredFormats.h"
 
 CommandLine::CommandLine(DName const& line)
