@@ -8,7 +8,19 @@
 //
 // Threads: a walk runs on a worker thread while the window thread may read
 // the list (positions below a Size() it has seen) and call SetAbort. Every
-// other change to the list needs it to itself.
+// other change to the list needs it to itself. The engine starts threads of
+// its own (DWorkerThread) and waits for each before the call that started it
+// returns:
+// - the folder lister (FolderLister), in a walk that reads contents: it owns
+//   the folder listings and the entries not yet handed over, a few hundred
+//   at a time. SetAbort marks the walk as stopping; the walk sees the mark
+//   between entries and stops the lister, which sees it between pieces.
+// - the read-ahead (ReadAhead), while stored results are read: it owns the
+//   file and the slots not yet handed out, until the reader stops it at the
+//   end of the read or at its first failure.
+// - the sort halves (SplitWork), in a sort of a long list: each owns its half
+//   of the keys or of the links, and the sort waits for both. A sort is not
+//   stopped; it runs on the thread that asked for it.
 #pragma once
 
 #include <windows.h>
