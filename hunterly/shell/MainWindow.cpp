@@ -5,6 +5,7 @@
 #include "FileOper.h"
 #include "Resource.h"
 #include "ShellRun.h"
+#include "StoredFormats.h"
 
 static_assert(MainWindow::ResultsPage == PropResults::TabIndex, "the results page's own tab");
 
@@ -211,7 +212,7 @@ void MainWindow::ActOnCommandLine()
             ShowWindow(GetWnd(), SW_SHOW);
         DName const first = line.GetWord(1);
         bool const more = line.GetCount() > 2;
-        if (CommandLine::GetKind(first) == CommandLine::StoredResults) {
+        if (StoredFormats::GetKind(first) == StoredFormats::StoredResults) {
             LoadStoredResults(first);
             if (more)
                 status.SetText("Only one stored results file could be loaded.");
@@ -237,12 +238,12 @@ bool MainWindow::LoadStoredResults(DName const& file)
         return false;
     };
     FileOper f;
-    if (CommandLine::GetKind(file) != CommandLine::StoredResults
+    if (StoredFormats::GetKind(file) != StoredFormats::StoredResults
         || !f.Open(file.Name(), false, false))
         return unable();
     status.SetText("Loading results...");
     // The file may have changed since it was recognised.
-    if (static_cast<unsigned long>(f.Qread()) != CommandLine::StoredResultsMagic) {
+    if (static_cast<unsigned long>(f.Qread()) != StoredFormats::StoredResultsMagic) {
         status.SetText("The file was not a valid stored file.");
         return false;
     }
@@ -259,14 +260,14 @@ bool MainWindow::LoadStoredResults(DName const& file)
 bool MainWindow::LoadProfile(DName const& file)
 {
     FileOper f;
-    if (CommandLine::GetKind(file) != CommandLine::Profile
+    if (StoredFormats::GetKind(file) != StoredFormats::Profile
         || !f.Open(file.Name(), false, false)) {
         DMsgBox(GetWnd()).ErrorFile("Could not open profile or it was invalid ", file,
                                     "Invalid Profile");
         status.SetText("Was unable to load specified profile.");
         return false;
     }
-    bool const read = static_cast<unsigned long>(f.Qread()) == CommandLine::ProfileMagic
+    bool const read = static_cast<unsigned long>(f.Qread()) == StoredFormats::ProfileMagic
                       && criteria.Read(f);
     status.SetText(read ? "Profile was loaded successfully." : "Could not read profile.");
     // Every page shows the criteria as far as they were read.
