@@ -7,13 +7,9 @@
 // utilities and file-chooser settings that the programs share.
 //
 // Threads: a walk runs on a worker thread while the window thread may read
-<<<<<<< HEAD
 // the list (positions below a Size() it has seen), paint its rows and call
-// SetAbort. Every other change to the list needs it to itself.
-=======
-// the list (positions below a Size() it has seen) and call SetAbort. Every
-// other change to the list needs it to itself. The engine starts threads of
-// its own (DWorkerThread) and waits for each before the call that started it
+// SetAbort. Every other change to the list needs it to itself. The engine
+// starts threads of its own (DWorkerThread) and waits for each before the call that started it
 // returns:
 // - the folder lister (FolderLister), in a walk that reads contents: it owns
 //   the folder listings and the entries not yet handed over, a few hundred
@@ -25,7 +21,6 @@
 // - the sort halves (SplitWork), in a sort of a long list: each owns its half
 //   of the keys or of the links, and the sort waits for both. A sort is not
 //   stopped; it runs on the thread that asked for it.
->>>>>>> i14
 #pragma once
 
 #include <windows.h>
@@ -37,11 +32,8 @@
 #include "DListSource.h"
 #include "DName.h"
 #include "DirectoryListingSpec.h"
-<<<<<<< HEAD
-#include "RowMap.h"
-=======
 #include "ResultColumns.h"
->>>>>>> i14
+#include "RowMap.h"
 #include "ScanlibApi.h"
 #include "WalkProgress.h"
 
@@ -53,14 +45,10 @@ class FileOper;
 template <class T>
 class Link;
 
-<<<<<<< HEAD
-// The list view of SetupControls is virtual (LVS_OWNERDATA): it asks this
-// object for the texts and icons of the rows it paints.
-class SCANLIB_API DFileLoad : private DListSource
-=======
-// The column bits are reached as DFileLoad::ColumnName and so on.
-class SCANLIB_API DFileLoad : public ResultColumns
->>>>>>> i14
+// The column bits are reached as DFileLoad::ColumnName and so on. The list
+// view of SetupControls is virtual (LVS_OWNERDATA): it asks this object for
+// the texts and icons of the rows it paints.
+class SCANLIB_API DFileLoad : public ResultColumns, private DListSource
 {
 public:
     DFileLoad();
