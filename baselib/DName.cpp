@@ -4,6 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <malloc.h>
+#include <memory>
+#include <new>
+#include <utility>
 
 #include "FileOper.h"
 
@@ -512,37 +515,75 @@ int DName::CompareNoCase(char const* a, char const* b)
     return compareNoCase(a, b);
 }
 
-// No backtracking: after a star the next pattern character is matched at its
-// first occurrence only, so '*.txt' rejects 'a.b.txt'.
+namespace {
+
+// Bytes equal once bit 0x20 is set in both (letters fold, and so do a few
+// punctuation pairs and the upper half's two rows).
+bool isSameFolded(char a, char b)
+{
+    return char(a | 0x20) == char(b | 0x20);
+}
+
+} // namespace
+
 bool DName::isFileSpec(DName const& pattern) const
 {
     unsigned const m = pattern.Len();
     if (!m)
         return true;
     char const* p = pattern.buffer;
-    unsigned const n = Len();
-    unsigned i = 0, j = 0;
-    while (i < n) {
-        if (j >= m)
+    // From optional on, the pattern is '?' and '*' only: it may match nothing
+    // once the text is used up.
+    unsigned optional = m;
+    while (optional && (p[optional - 1] == '?' || p[optional - 1] == '*'))
+        --optional;
+    // Every pattern position the text read so far can reach, so that a
+    // star may stop at any occurrence of the character after it, not only
+    // the first: "*.txt" fits "a.b.txt". The work is the text's length
+    // times the pattern's at most. A star's position stands for the star
+    // before its character, which is looked for as itself, even '?' or '*'.
+    // Reached marks arriving there, Inside a star that has taken text and
+    // so still needs its character.
+    enum { Reached = 1, Inside = 2 };
+    unsigned char onStack[2 * (MAX_PATH + 1)];
+    std::unique_ptr<unsigned char[]> onHeap;
+    unsigned char* reached = onStack;
+    if (m > MAX_PATH) {
+        onHeap.reset(new (std::nothrow) unsigned char[2 * (m + 1)]);
+        if (!onHeap)
             return false;
-        if (p[j] == '*') {
-            if (++j >= m)
-                return true;
-            char const want = char(p[j] | 0x20);
-            while (i < n && char(buffer[i] | 0x20) != want)
-                ++i;
-            if (i >= n)
-                return false;
-        } else if (p[j] != '?' && char(p[j] | 0x20) != char(buffer[i] | 0x20)) {
-            return false;
-        }
-        ++i;
-        ++j;
+        reached = onHeap.get();
     }
-    for (; j < m; ++j)
-        if (p[j] != '?' && p[j] != '*')
+    unsigned char* next = reached + m + 1;
+    memset(reached, 0, m + 1);
+    reached[0] = Reached;
+    unsigned const n = Len();
+    for (unsigned i = 0; i < n; ++i) {
+        memset(next, 0, m + 1);
+        bool any = false;
+        for (unsigned j = 0; j < m; ++j) {
+            if (!reached[j])
+                continue;
+            if (p[j] == '*') {
+                if (j + 1 == m)
+                    return true;
+                next[j] |= Inside;
+                if (isSameFolded(buffer[i], p[j + 1]))
+                    next[j + 2] |= Reached;
+                any = true;
+            } else if (p[j] == '?' || isSameFolded(buffer[i], p[j])) {
+                next[j + 1] |= Reached;
+                any = true;
+            }
+        }
+        if (!any)
             return false;
-    return true;
+        std::swap(reached, next);
+    }
+    for (unsigned j = optional; j <= m; ++j)
+        if (reached[j] & Reached)
+            return true;
+    return false;
 }
 
 bool DName::Comps(DName const& pattern) const

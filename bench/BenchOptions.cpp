@@ -34,7 +34,7 @@ void BenchOptions::Usage()
 {
     std::printf(
         "hunterly_bench [--quick] [--runs N] [--dir PATH] [--seed N]\n"
-        "               [--only walk,content,sort,store,memory,draw] [--verbose]\n"
+        "               [--only walk,content,sort,store,memory,draw,live] [--verbose]\n"
         "  --quick     a tenth of the scale (20,000 and 2,000 entries,\n"
         "              100,000 results) and 3 runs\n"
         "  --runs N    timed runs per case after one warm-up (default 5)\n"

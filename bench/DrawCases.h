@@ -1,7 +1,7 @@
-// DrawCases: result rows drawn into a list view as the walk and the results
-// page draw them (DFileLoad::DrawFile, redraw held off, icons shared), timed
-// at the head and at the tail of a long list: drawing a row must not grow
-// dearer with the rows already drawn.
+// DrawCases: DrawAllFiles into the virtual list view, as a refresh or a sort
+// redraws the results page, with the screenful painted: a million results
+// against ten thousand. The list view holds a count and asks for the rows
+// it paints, so the cost must not grow with the list.
 #pragma once
 
 class DFileLoad;
@@ -11,14 +11,13 @@ class Sampler;
 class DrawCases
 {
 public:
-    // Draws every record of list into a new hidden list view showing all
-    // columns; first and last get the seconds of the first and of the last
-    // slice rows. False when a row was not drawn.
-    static bool DrawList(DFileLoad& list, unsigned slice, double& first,
-                         double& last);
+    // Seconds of DrawAllFiles of the whole list and the painting of the
+    // rows in sight, in a new list view showing every column. The texts are
+    // first handed to the columns by a draw before the clock (first gets its
+    // seconds), as the search or restore that brought the results did.
+    // Negative when the view does not show every result.
+    static double DrawAll(DFileLoad& list, double* first = nullptr);
 
-    // The figure: count generated results drawn after one warm-up, the
-    // median over the sampler's runs of last slice / first slice.
-    static void Figure(Sampler const& sampler, Report& report,
-                       unsigned long long seed, unsigned count, unsigned slice);
+    static void Figure(Sampler const& sampler, Report& report, unsigned long long seed,
+                       unsigned large, unsigned small);
 };

@@ -8,18 +8,12 @@
 #include "DName.h"
 #include "DirectoryListingSpec.h"
 #include "FileOper.h"
+#include "StoredFormats.h"
 #include "TextExport.h"
 
 #include <windows.h>
 
 #include <deque>
-
-namespace {
-
-// The first four bytes of a stored-results file.
-unsigned const StoredMagic = 0x23189012;
-
-} // namespace
 
 double EngineCases::Walk(DirectoryListingSpec const& criteria, unsigned& searched,
                          unsigned& matches)
@@ -91,8 +85,9 @@ double EngineCases::Store(DFileLoad const& list, std::string const& path,
     DeleteFileA(path.c_str());
     Stopwatch clock;
     FileOper file;
+    unsigned long const magic = StoredFormats::StoredResultsMagic;
     bool ok = file.Create(path.c_str());
-    ok = ok && file.Write(&StoredMagic, 4);
+    ok = ok && file.Write(&magic, 4);
     ok = ok && list.Write(file);
     ok = file.Close() && ok;
     double const t = clock.Seconds();
@@ -110,7 +105,7 @@ double EngineCases::Restore(DFileLoad& list, std::string const& path)
     FileOper file;
     unsigned magic = 0;
     bool ok = file.Open(path.c_str(), false, false);
-    ok = ok && file.Read(&magic, 4, true) && magic == StoredMagic;
+    ok = ok && file.Read(&magic, 4, true) && magic == StoredFormats::StoredResultsMagic;
     ok = ok && list.Read(file);
     file.Close();
     return ok ? clock.Seconds() : -1;
@@ -124,7 +119,7 @@ double EngineCases::Scan(std::string const& path)
     FileOper file;
     unsigned magic = 0;
     bool ok = file.Open(path.c_str(), false, false);
-    ok = ok && file.Read(&magic, 4, true) && magic == StoredMagic;
+    ok = ok && file.Read(&magic, 4, true) && magic == StoredFormats::StoredResultsMagic;
     // Not found: the whole body was read.
     ok = ok && !engine.ReadFind(file, DName("?:\\no such path"), record);
     file.Close();

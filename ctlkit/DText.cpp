@@ -32,6 +32,11 @@ bool DText::Set(DName const& text, int id) const
         && ParentMsg(WM_SETTEXT, id, 0, reinterpret_cast<LPARAM>(text.Name())) != 0;
 }
 
+bool DText::Clear(int id) const
+{
+    return ParentMsg(WM_SETTEXT, id, 0, reinterpret_cast<LPARAM>("")) != 0;
+}
+
 bool DText::Seti(unsigned long value, int id) const
 {
     return Set(Decimal(value), id);
@@ -55,6 +60,16 @@ unsigned long DText::GetSize(int id) const
 void DText::SetLimit(unsigned long length, int id) const
 {
     ParentMsg(EM_LIMITTEXT, id, length);
+}
+
+bool DText::isModified(int id) const
+{
+    return ParentMsg(EM_GETMODIFY, id) != 0;
+}
+
+void DText::SetUnmodified(int id) const
+{
+    ParentMsg(EM_SETMODIFY, id, FALSE);
 }
 
 bool DText::operator==(DText const& other) const

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <initializer_list>
+
 DToolTip::DToolTip(HWND parent, int id) : DIBasics(parent, id) {}
 
 DToolTip::~DToolTip()
@@ -31,19 +33,47 @@ void DToolTip::Destroy()
     SetWnd(nullptr);
 }
 
-bool DToolTip::AddTip(DName const& text, HWND tool)
+namespace {
+
+// An editable combo box's edit part is a window of its own, which the mouse
+// meets before the box: it carries the box's tip too. Null for other tools.
+HWND EditPart(HWND tool)
 {
-    HWND const window = tool ? tool : GetHandle();
-    if (!GetWnd() || !window)
-        return false;
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(tool, &info) || info.hwndItem == tool)
+        return nullptr;
+    return info.hwndItem;
+}
+
+TTTOOLINFOA ToolInfo(HWND tool)
+{
     // The second layout of the record, which every version of the control takes.
     TTTOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V2_SIZE;
-    info.hwnd = window;
+    info.hwnd = tool;
     info.uId = 0;
-    GetClientRect(window, &info.rect);
+    return info;
+}
+
+bool AddTool(HWND tips, DName const& text, HWND tool)
+{
+    TTTOOLINFOA info = ToolInfo(tool);
+    GetClientRect(tool, &info.rect);
     info.lpszText = const_cast<char*>(text.Name());
-    return SendMessageA(GetWnd(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+    return SendMessageA(tips, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+}
+
+}
+
+bool DToolTip::AddTip(DName const& text, HWND tool)
+{
+    HWND const window = tool ? tool : GetHandle();
+    if (!GetWnd() || !window || !AddTool(GetWnd(), text, window))
+        return false;
+    if (HWND const edit = EditPart(window))
+        AddTool(GetWnd(), text, edit);
+    return true;
 }
 
 bool DToolTip::AddTip(DName const& text, int id)
@@ -66,11 +96,12 @@ bool DToolTip::DelTip(HWND tool)
 {
     if (!GetWnd() || !tool)
         return false;
-    TTTOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V2_SIZE;
-    info.hwnd = tool;
-    info.uId = 0;
-    SendMessageA(GetWnd(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    for (HWND const window : {tool, EditPart(tool)}) {
+        if (!window)
+            continue;
+        TTTOOLINFOA info = ToolInfo(window);
+        SendMessageA(GetWnd(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    }
     return true;
 }
 

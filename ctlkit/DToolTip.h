@@ -14,8 +14,9 @@ public:
     bool Create(unsigned long delay = 0, unsigned long stay = 0, unsigned long = 0);
     void Destroy();
 
-    // The tip covers the tool's whole client area; a null tool is the
-    // wrapper's own control, an id makes that dialog item the wrapper's own.
+    // The tip covers the tool's whole client area, and an editable combo
+    // box's edit part as well; a null tool is the wrapper's own control, an
+    // id makes that dialog item the wrapper's own.
     bool AddTip(DName const& text, HWND tool = nullptr);
     bool AddTip(DName const& text, int id);
     bool AddTip(unsigned long value, HWND tool = nullptr);

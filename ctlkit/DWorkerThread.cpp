@@ -16,6 +16,8 @@ DWorkerThread::DWorkerThread()
 DWorkerThread::~DWorkerThread()
 {
     Wait(INFINITE, true);
+    if (thread)
+        CloseHandle(thread);
 }
 
 unsigned __stdcall DWorkerThread::Run(void* self)

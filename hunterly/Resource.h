@@ -20,6 +20,7 @@
 #define IDD_RESULTS 135
 #define IDD_STATISTICS 136
 #define IDD_VERSION 141
+#define IDD_RADIXVALUE 142
 
 // Controls of the main window, the results page and the item lists.
 #define IDC_RESULTLIST 1014

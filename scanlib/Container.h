@@ -14,7 +14,8 @@
 #include <new>
 #include <utility>
 
-#include "SplitWork.h"
+#include "DName.h"
+#include "ScanlibApi.h"
 
 template <class T>
 class Container
@@ -56,8 +57,13 @@ public:
     template <class Drop>
     unsigned DelIf(Drop drop);
     // Puts the n elements of order, which are those at positions from to
-    // from + n - 1 in a new order, at those positions.
+    // from + n - 1 in a new order, at those positions. The links are then
+    // rebuilt by split(count, part), which calls part(from, to) over
+    // 0 .. count - 1 and may run the parts on several threads at once (the
+    // sorts hand in SplitWork); without split, on this thread.
     void Arrange(unsigned from, T* const* order, unsigned n);
+    template <class Split>
+    void Arrange(unsigned from, T* const* order, unsigned n, Split const& split);
 
 private:
     // Segment k holds First << k slots, so slot s lies in the segment of the
@@ -71,7 +77,18 @@ private:
     void ShiftUp(unsigned from);
     void ShiftDown(unsigned from);
     bool Link(T* e, unsigned pos);
-    void Relink();
+    template <class Split>
+    void Relink(Split const& split);
+
+    // The split of a loop that runs it whole, here.
+    struct Whole
+    {
+        template <class Part>
+        bool operator()(unsigned n, Part const& part) const
+        {
+            return part(0u, n);
+        }
+    };
 
     std::atomic<unsigned> count;
     unsigned start;    // slot of position 0: deleting the head is a step
@@ -315,29 +332,37 @@ unsigned Container<T>::DelIf(Drop drop)
     count.store(kept, std::memory_order_release);
     if (kept == 0)
         start = 0;
-    Relink();
+    Relink(Whole());
     return n - kept;
 }
 
 template <class T>
 void Container<T>::Arrange(unsigned from, T* const* order, unsigned n)
 {
+    Arrange(from, order, n, Whole());
+}
+
+template <class T>
+template <class Split>
+void Container<T>::Arrange(unsigned from, T* const* order, unsigned n, Split const& split)
+{
     unsigned long long const base = static_cast<unsigned long long>(start) + from;
     for (unsigned i = 0; i < n; ++i)
         Slot(base + i) = order[i];
-    Relink();
+    Relink(split);
 }
 
-// Rebuilds the links from the index; a long list in two halves at once.
+// Rebuilds the links from the index.
 template <class T>
-void Container<T>::Relink()
+template <class Split>
+void Container<T>::Relink(Split const& split)
 {
     unsigned const n = count.load(std::memory_order_relaxed);
     unsigned long long const base = start;
     head = n ? Slot(base) : nullptr;
     if (!n)
         return;
-    SplitWork::Halves(n - 1, [&](unsigned from, unsigned to) {
+    split(n - 1, [&](unsigned from, unsigned to) {
         for (unsigned i = from; i < to; ++i) {
             // Elements lie all over the heap once rearranged: fetch ahead.
             if (i + 8 < to)
@@ -348,3 +373,9 @@ void Container<T>::Relink()
     });
     Slot(base + n - 1)->next = nullptr;
 }
+
+// The lists of names are filled by the programs and emptied in scanlib: one
+// instantiation, exported from scanlib, keeps allocation and release there.
+// Declared here, so that no module can use the list before this line and
+// make a copy of its own.
+extern template class SCANLIB_API Container<DName>;

@@ -208,15 +208,16 @@ bool DFile::FromPath(DName const& path)
 
 DName DFile::ExtractFilename(WIN32_FIND_DATAA const& entry)
 {
+    // The short alias is often longer than the real name ("FAQ~~JPP.HTM"
+    // for "faq.html"): it stands in only when the real name is missing.
     // An entry from elsewhere need not be terminated inside its arrays.
     size_t const name = strnlen(entry.cFileName, sizeof entry.cFileName);
-    size_t const alternate =
-        strnlen(entry.cAlternateFileName, sizeof entry.cAlternateFileName);
     DName out;
-    if (alternate > name)
-        out.Namen(entry.cAlternateFileName, unsigned(alternate));
-    else
+    if (name)
         out.Namen(entry.cFileName, unsigned(name));
+    else
+        out.Namen(entry.cAlternateFileName,
+                  unsigned(strnlen(entry.cAlternateFileName, sizeof entry.cAlternateFileName)));
     return out;
 }
 

@@ -52,7 +52,7 @@ public:
     static DFile GetByFormat(WIN32_FIND_DATAA const& entry, DName const& folder);
     // Fills the record from the file system; unchanged on failure.
     bool FromPath(DName const& path);
-    // cFileName, or cAlternateFileName when that is strictly longer.
+    // cFileName, or cAlternateFileName when cFileName is empty.
     static DName ExtractFilename(WIN32_FIND_DATAA const& entry);
     // Empties every field but the link.
     void Destroy();

@@ -8,7 +8,19 @@
 //
 // Threads: a walk runs on a worker thread while the window thread may read
 // the list (positions below a Size() it has seen), paint its rows and call
-// SetAbort. Every other change to the list needs it to itself.
+// SetAbort. Every other change to the list needs it to itself. The engine
+// starts threads of its own (DWorkerThread) and waits for each before the call that started it
+// returns:
+// - the folder lister (FolderLister), in a walk that reads contents: it owns
+//   the folder listings and the entries not yet handed over, a few hundred
+//   at a time. SetAbort marks the walk as stopping; the walk sees the mark
+//   between entries and stops the lister, which sees it between pieces.
+// - the read-ahead (ReadAhead), while stored results are read: it owns the
+//   file and the slots not yet handed out, until the reader stops it at the
+//   end of the read or at its first failure.
+// - the sort halves (SplitWork), in a sort of a long list: each owns its half
+//   of the keys or of the links, and the sort waits for both. A sort is not
+//   stopped; it runs on the thread that asked for it.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +32,7 @@
 #include "DListSource.h"
 #include "DName.h"
 #include "DirectoryListingSpec.h"
+#include "ResultColumns.h"
 #include "RowMap.h"
 #include "ScanlibApi.h"
 #include "WalkProgress.h"
@@ -32,25 +45,12 @@ class FileOper;
 template <class T>
 class Link;
 
-// The list view of SetupControls is virtual (LVS_OWNERDATA): it asks this
-// object for the texts and icons of the rows it paints.
-class SCANLIB_API DFileLoad : private DListSource
+// The column bits are reached as DFileLoad::ColumnName and so on. The list
+// view of SetupControls is virtual (LVS_OWNERDATA): it asks this object for
+// the texts and icons of the rows it paints.
+class SCANLIB_API DFileLoad : public ResultColumns, private DListSource
 {
 public:
-    // Column bits of the list view's report style.
-    enum
-    {
-        ColumnName = 0x1,
-        ColumnDrive = 0x2,
-        ColumnPath = 0x4,
-        ColumnSize = 0x8,
-        ColumnAttributes = 0x10,
-        ColumnCreated = 0x20,
-        ColumnAccessed = 0x40,
-        ColumnWritten = 0x80,
-        AllColumns = 0xFF,
-    };
-
     DFileLoad();
     // The list record by record and the other fields as they stand, except
     // that the copy has no open listing and runs no walk.

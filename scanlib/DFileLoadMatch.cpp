@@ -52,8 +52,8 @@ bool DFileLoad::isSizeSpec(DirectoryListingSpec const& spec,
 {
     if (spec.sizeMode == 0)
         return true;
-    // The low half alone is compared.
-    unsigned const size = entry.GetFileSize();
+    // The whole size: a file past 4 GiB is larger than any 32-bit value.
+    unsigned long long const size = entry.GetFileSize64();
     if (spec.sizeMode == DirectoryListingSpec::SizeRange)
         return spec.sizeValue <= size && size <= spec.sizeUpper;
     return isPassed(size < spec.sizeValue ? -1 : size > spec.sizeValue,

@@ -7,6 +7,7 @@
 #include <new>
 
 #include "ResultOrder.h"
+#include "SplitWork.h"
 
 // Sorting and column text
 
@@ -37,7 +38,7 @@ bool DFileLoad::Arrange(unsigned from, unsigned n, unsigned column,
     if (foldersFirst)
         std::stable_partition(order.get(), order.get() + n,
                               [](DFile const* r) { return r->isDir(); });
-    results_.Arrange(from, order.get(), n);
+    results_.Arrange(from, order.get(), n, SplitWork());
     Changed();
     return true;
 }

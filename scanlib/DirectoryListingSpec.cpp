@@ -3,12 +3,9 @@
 #include "DFile.h"
 #include "FileOper.h"
 #include "RecordBuffer.h"
-
-template class Container<DName>;
+#include "StoredFormats.h"
 
 namespace {
-
-unsigned const RecordMagic = 0x28018293;
 
 // The containing text is stored as hexadecimal digits.
 unsigned long const TextRadix = 16;
@@ -168,7 +165,7 @@ bool DirectoryListingSpec::Write(FileOper& f) const
                                    accessedMode,  attributeMode, notContaining,
                                    containingMode};
     RecordBuffer out(f);
-    bool ok = out.PutWord(RecordMagic) && WriteList(out, names) &&
+    bool ok = out.PutWord(StoredFormats::ProfileRecordMagic) && WriteList(out, names) &&
               WriteList(out, folders) && out.PutByte(radix) &&
               out.PutString(containing.ToRadix(TextRadix)) &&
               out.PutWord(readSize);
@@ -203,7 +200,7 @@ bool DirectoryListingSpec::Read(FileOper& f)
 {
     RecordBuffer in(f);
     unsigned magic;
-    if (!in.GetWord(magic) || magic != RecordMagic)
+    if (!in.GetWord(magic) || magic != StoredFormats::ProfileRecordMagic)
         return false;
     if (!ReadList(in, names) || !ReadList(in, folders))
         return false;

@@ -13,10 +13,6 @@
 class FileOper;
 class RecordBuffer;
 
-// The lists of names are filled by the application and emptied here: one
-// instantiation, exported, keeps allocation and release in scanlib.
-extern template class SCANLIB_API Container<DName>;
-
 class SCANLIB_API DirectoryListingSpec
 {
 public:

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "DFile.h"
-#include "DFileLoad.h"
+#include "ResultColumns.h"
 #include "SplitWork.h"
 
 namespace {
@@ -227,8 +227,8 @@ bool SortShares(Item* items, Item* spare, std::vector<Group> const& groups)
 
 ResultOrder::ResultOrder(unsigned column)
     : column_(column),
-      offset_(column & (DFileLoad::ColumnCreated | DFileLoad::ColumnAccessed |
-                        DFileLoad::ColumnWritten)
+      offset_(column & (ResultColumns::ColumnCreated | ResultColumns::ColumnAccessed |
+                        ResultColumns::ColumnWritten)
                   ? DFile::LocalOffset()
                   : 0)
 {
@@ -237,11 +237,11 @@ ResultOrder::ResultOrder(unsigned column)
 bool ResultOrder::isNumber() const
 {
     switch (column_) {
-    case DFileLoad::ColumnSize:
-    case DFileLoad::ColumnAttributes:
-    case DFileLoad::ColumnCreated:
-    case DFileLoad::ColumnAccessed:
-    case DFileLoad::ColumnWritten:
+    case ResultColumns::ColumnSize:
+    case ResultColumns::ColumnAttributes:
+    case ResultColumns::ColumnCreated:
+    case ResultColumns::ColumnAccessed:
+    case ResultColumns::ColumnWritten:
         return true;
     default:
         return false;
@@ -251,9 +251,9 @@ bool ResultOrder::isNumber() const
 unsigned long long ResultOrder::Number(DFile const& r) const
 {
     switch (column_) {
-    case DFileLoad::ColumnSize:
+    case ResultColumns::ColumnSize:
         return r.GetFileSize64();
-    case DFileLoad::ColumnAttributes: {
+    case ResultColumns::ColumnAttributes: {
         // The letters each stand at their own place or are a dash, which
         // sorts below every letter: set bits weigh from the left.
         DName const letters = r.FormatAttributes(false, -1);
@@ -262,9 +262,9 @@ unsigned long long ResultOrder::Number(DFile const& r) const
             key = key << 1 | (letters[i] != '-');
         return key;
     }
-    case DFileLoad::ColumnCreated:
+    case ResultColumns::ColumnCreated:
         return DFile::LocalSeconds(r.GetDateCreated(), offset_);
-    case DFileLoad::ColumnAccessed:
+    case ResultColumns::ColumnAccessed:
         return DFile::LocalSeconds(r.GetDateLastAccessed(), offset_);
     default:
         return DFile::LocalSeconds(r.GetDateWritten(), offset_);
@@ -275,7 +275,8 @@ unsigned long long ResultOrder::Number(DFile const& r) const
 char const* ResultOrder::Text(DFile const& record) const
 {
     DName const& path = record.GetFullPath();
-    if (isNumber() || column_ == DFileLoad::ColumnDrive || column_ == DFileLoad::ColumnPath)
+    if (isNumber() || column_ == ResultColumns::ColumnDrive ||
+        column_ == ResultColumns::ColumnPath)
         return path.Name();
     return path.Name() + DFile::NameStart(path);
 }

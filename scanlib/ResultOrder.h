@@ -17,7 +17,7 @@ class DFile;
 class ResultOrder
 {
 public:
-    // column: a column bit of DFileLoad; any other value orders by name.
+    // column: a column bit of ResultColumns; any other value orders by name.
     explicit ResultOrder(unsigned column);
 
     // True when a comes after b.

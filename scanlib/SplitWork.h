@@ -31,6 +31,12 @@ public:
     // not a thread could be had. True when every call returned true.
     template <class Part>
     static bool Halves(unsigned n, Part const& part);
+    // Halves as a function object: the split Container::Arrange takes.
+    template <class Part>
+    bool operator()(unsigned n, Part const& part) const
+    {
+        return Halves(n, part);
+    }
 
 private:
     template <class Work>

@@ -14,33 +14,6 @@ static std::ostream& operator<<(std::ostream& os, DRect const& r)
 
 namespace {
 
-TEST(DRect, ValuesStayUnorderedAndSizesAreUnsignedDifferences)
-{
-    EXPECT_TRUE(!DRect());
-    DRect const r(30, 40, 10, 20);
-    EXPECT_EQ(30, r.GetUpperLeft().x);
-    EXPECT_EQ(r, DRect(r.GetUpperLeft(), r.GetBottomRight()));
-    // Only one value differs: still different.
-    EXPECT_NE(DRect(1, 2, 3, 5), DRect(1, 2, 3, 4));
-    EXPECT_FALSE(r.isPoint(20, 30)); // unordered holds nothing
-
-    DRect const s(100, 10, 200, 51);
-    EXPECT_EQ(41u, s.GetHeight());
-    EXPECT_EQ(50u, s.GetCenterX()); // an offset, not 150
-    EXPECT_EQ(0xFFFFFFF6ul, DRect(10, 0, 0, 0).GetWidth());
-    // Extreme edges wrap instead of overflowing.
-    EXPECT_EQ(0xFFFFFFFFul, DRect(LONG_MIN, 0, LONG_MAX, 0).GetWidth());
-}
-
-TEST(DRect, PointsOnTheEdgeAreInside)
-{
-    DRect const r(0, 0, 10, 10);
-    EXPECT_TRUE(r.isPoint(10, 10) && r.isPoint(0, 0) && r.isPoint(POINT{3, 10}));
-    EXPECT_FALSE(r.isPoint(11, 5) || r.isPoint(5, -1));
-    EXPECT_TRUE(r.isPoint(DRect(2, 2, 10, 10)));
-    EXPECT_FALSE(r.isPoint(DRect(2, 2, 11, 10)));
-}
-
 TEST(DRect, SettersSwapToKeepOrderAndArithmeticGrows)
 {
     DRect r(0, 0, 10, 10);

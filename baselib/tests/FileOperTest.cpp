@@ -114,17 +114,6 @@ TEST_F(FileOperTest, CreateReplacesReadOnlyFilesButAFailureKeepsTheProtection)
     EXPECT_EQ("keep me", Get(kept));
 }
 
-TEST_F(FileOperTest, AppendStartsAtTheEnd)
-{
-    std::string const p = Path("app.txt");
-    FileOper f;
-    ASSERT_TRUE(f.Append(p.c_str(), 0) && f.Write("abc", 3)); // creates a missing file
-    ASSERT_TRUE(f.Append(p.c_str(), 0));
-    ASSERT_TRUE(f.Write("de", 2));
-    f.Close();
-    EXPECT_EQ("abcde", Get(p));
-}
-
 TEST_F(FileOperTest, BlockLimitsOfReadAndWrite)
 {
     std::string const p = Path("big.bin");
@@ -191,29 +180,6 @@ TEST_F(FileOperTest, ReadNearTheEndAndSetPos)
     EXPECT_EQ("abXYef", Get(p));
 }
 
-TEST_F(FileOperTest, LengthIsCachedUntilTheNextOpen)
-{
-    std::string const p = Path("len.bin");
-    FileOper f;
-    ASSERT_TRUE(f.Create(p.c_str(), 0));
-    EXPECT_EQ(0u, f.GetLength()); // 0 is not cached: asked again next time
-    ASSERT_TRUE(f.Write("0123456789", 10));
-    EXPECT_EQ(10u, f.GetLength());
-    ASSERT_TRUE(f.Write("abcde", 5));
-    EXPECT_EQ(10u, f.GetLength());
-    f.GetLength() = 0; // a cleared cache asks again
-    EXPECT_EQ(15u, f.GetLength());
-    EXPECT_EQ(0u, f.GetFileLength(Path("nope").c_str()));
-
-    // GetFileLength closes whatever was open before.
-    std::string const q = Path("other.bin");
-    ASSERT_TRUE(f.Create(q.c_str(), 0));
-    EXPECT_EQ(15u, f.GetFileLength(p.c_str()));
-    EXPECT_FALSE(f.isOpen());
-    FileOper g;
-    EXPECT_TRUE(g.Open(q.c_str(), false, false));
-}
-
 TEST_F(FileOperTest, WordsAreLittleEndianAndCountsAreBounded)
 {
     std::string const p = Path("words.bin");
@@ -259,26 +225,6 @@ TEST_F(FileOperTest, TextLinesAreByteExact)
 
     ASSERT_TRUE(f.Open(p.c_str(), false, false));
     EXPECT_FALSE(f.TWrite("x") || f.wtf()); // read-only mode writes nothing
-}
-
-TEST_F(FileOperTest, CtimeLineEndsInLfCrLf)
-{
-    std::string const p = Path("time.txt");
-    FileOper f;
-    ASSERT_TRUE(f.Create(p.c_str(), 0));
-    time_t const before = time(nullptr);
-    ASSERT_TRUE(f.TWriteCtime("Started"));
-    time_t const after = time(nullptr);
-    ASSERT_TRUE(f.TWriteCtime(nullptr));
-    f.Close();
-
-    std::string const all = Get(p);
-    ASSERT_EQ(8u + 25 + 2 + 25 + 2, all.size()) << all;
-    std::string const first = all.substr(0, 35);
-    EXPECT_TRUE(first == std::string("Started ") + ctime(&before) + "\r\n" ||
-                first == std::string("Started ") + ctime(&after) + "\r\n")
-        << first;
-    EXPECT_EQ("\n\r\n", all.substr(all.size() - 3));
 }
 
 TEST_F(FileOperTest, TReadSplitsLines)
@@ -397,23 +343,6 @@ TEST_F(FileOperTest, CommonModeReadsPastTheCachedLength)
     ASSERT_TRUE(f.SetPos(6));
     ASSERT_TRUE(f.Read(buf, 4, false));
     EXPECT_EQ(2u, f.GetReadSize());
-}
-
-TEST(ShortName, HoldsACopy)
-{
-    char text[] = "name.txt";
-    ShortName n(text);
-    text[0] = 'X';
-    EXPECT_STREQ("name.txt", &n);
-    EXPECT_EQ(4, n.Find('.'));
-    EXPECT_FALSE(n.Name(nullptr));
-    EXPECT_TRUE(n.Name(&n)); // its own text
-    EXPECT_STREQ("name.txt", &n);
-    // An empty text holds no buffer.
-    EXPECT_TRUE(n.Name(""));
-    EXPECT_EQ(nullptr, &n);
-    EXPECT_EQ(-1, n.Find('\0'));
-    EXPECT_EQ(-1, ShortName(nullptr).Find('a'));
 }
 
 } // namespace

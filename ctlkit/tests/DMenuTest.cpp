@@ -36,21 +36,6 @@ TEST_F(DMenuTest, LoadSetsTheWindowMenu)
     EXPECT_FALSE(menu.SetCheck(IDM_OPEN) || menu.isChecked(IDM_OPEN));
 }
 
-TEST_F(DMenuTest, CheckMarks)
-{
-    DMenu menu(MAKEINTRESOURCEA(IDR_TESTMENU), dialog.Handle());
-    EXPECT_TRUE(menu.isUnchecked(IDM_OPEN) && menu.isChecked(IDM_REMEMBER));
-    // Checked and greyed is not exactly MF_CHECKED.
-    EXPECT_FALSE(menu.GetState(IDM_GREYED));
-    EXPECT_TRUE(menu.SetCheck(IDM_OPEN));
-    EXPECT_EQ(static_cast<UINT>(MF_CHECKED),
-              GetMenuState(GetMenu(dialog.Handle()), IDM_OPEN, MF_BYCOMMAND));
-    EXPECT_TRUE(menu.SetUncheck(IDM_OPEN) && menu.isUnchecked(IDM_OPEN));
-    EXPECT_TRUE(menu.SetState(true, IDM_OPEN) && menu.isChecked(IDM_OPEN));
-    EXPECT_TRUE(menu.Flip(IDM_OPEN) && menu.isUnchecked(IDM_OPEN));
-    EXPECT_FALSE(menu.SetCheck(4711) || menu.isChecked(4711));
-}
-
 TEST_F(DMenuTest, OwnershipOfTheMenu)
 {
     // Taken over with its own id, the menu goes with the wrapper.

@@ -107,40 +107,6 @@ TEST_F(DMsgBoxTest, TextsCaptionsStylesAndAnswers)
     EXPECT_TRUE(box.RetryCancel("q"));
 }
 
-TEST_F(DMsgBoxTest, EmptyTextsShowNothing)
-{
-    DMsgBox box(dialog.Handle());
-    box.Prompt("kept");
-    shown = Shown();
-
-    box.Prompt("");
-    box.Error("");
-    EXPECT_FALSE(box.MsgText("", "detail") || box.MsgText("text", "") ||
-                 box.ErrorFile("", "a.txt") || box.ErrorFile("Cannot open", "") ||
-                 box.ErrorFileCancel("Cannot open", "") || box.OkCancel("") ||
-                 box.RetryCancel("") || box.YesNo(""));
-    EXPECT_EQ(-1, box.YesNoCancel(""));
-    EXPECT_EQ(0, box.mbp("", "caption", MB_OK));
-    EXPECT_EQ(0, shown.count);
-    EXPECT_TRUE(box.GetLastMessage().Comp("kept"));
-}
-
-TEST_F(DMsgBoxTest, LastMessageAndOwner)
-{
-    DMsgBox box(dialog.Handle());
-    EXPECT_TRUE(box.GetLastMessage().isEmpty());
-    box.MsgText("Found", "3");
-    EXPECT_TRUE(box.GetLastMessage().Comp("Found 3"));
-    box.ErrorFile("Cannot open", "x");
-    EXPECT_TRUE(box.GetLastMessage().Comp("Cannot open\"x\"."));
-
-    // Without a parent the box belongs to the active window.
-    SetActiveWindow(dialog.Handle());
-    DMsgBox ownerless;
-    ownerless.Prompt("x");
-    EXPECT_EQ(dialog.Handle(), shown.owner);
-}
-
 // Closes the smoke test's message box, once it is there, as its close
 // button would.
 void CALLBACK CloseFromTimer(HWND owner, UINT, UINT_PTR timer, DWORD)

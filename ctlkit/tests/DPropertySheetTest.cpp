@@ -33,15 +33,6 @@ protected:
     }
 };
 
-TEST(DPropertyPage, TitleIsTheTemplateCaption)
-{
-    EXPECT_TRUE(DPropertyPage(IDD_PAGE_EX).GetTitle().Comp("File Names"));
-    EXPECT_TRUE(DPropertyPage(IDD_PAGE_PLAIN).GetTitle().Comp("Dates and Times"));
-    EXPECT_TRUE(DPropertyPage(IDD_PAGE_MENU).GetTitle().Comp("After a Menu"));
-    EXPECT_TRUE(DPropertyPage(IDD_PAGE_UNTITLED).GetTitle().isEmpty());
-    EXPECT_TRUE(DPropertyPage(4711u).GetTitle().isEmpty());
-}
-
 class DPropertySheetTest : public ::testing::Test
 {
 protected:
@@ -59,23 +50,6 @@ protected:
     CountingPage third{IDD_PAGE_EX};
     DPropertySheet sheet;
 };
-
-TEST_F(DPropertySheetTest, MadeWithOneTabPerPage)
-{
-    EXPECT_EQ(sheet.GetWnd(), GetDlgItem(host.Handle(), 1500));
-    DTabControl& tabs = sheet.GetTabControl();
-    ASSERT_EQ(3u, tabs.GetSize());
-    EXPECT_TRUE(tabs.GetText(0).Comp("File Names"));
-    EXPECT_TRUE(tabs.GetText(1).Comp("Dates and Times"));
-    EXPECT_EQ(&second, sheet.GetPage(1));
-    EXPECT_EQ(nullptr, sheet.GetPage(3));
-
-    // No page is made before it is shown, and none can join now.
-    EXPECT_EQ(-1, sheet.GetActiveIndex());
-    EXPECT_EQ(nullptr, first.GetWnd());
-    CountingPage late(IDD_PAGE_EX);
-    EXPECT_FALSE(sheet.AddPage(&late));
-}
 
 TEST_F(DPropertySheetTest, ShowingPagesInTurn)
 {

@@ -100,6 +100,21 @@ TEST_F(DToolBarTest, TipsByWindowAndById)
     EXPECT_TRUE(EqualRect(&client, &info.rect));
     EXPECT_TRUE(tips.DelTip(start) && tips.DelTip(1065));
     EXPECT_EQ(0, SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
+
+    // The mouse over an editable combo box's text meets its edit part: the
+    // tip is there too, and goes with the box's. A list-only box has none.
+    HWND const box = dialog.Add("COMBOBOX", CBS_DROPDOWN, 1066, "", 10, 70);
+    HWND const edit = GetWindow(box, GW_CHILD);
+    ASSERT_NE(nullptr, edit);
+    EXPECT_TRUE(tips.AddTip("Select or enter the file size", box));
+    EXPECT_EQ("Select or enter the file size", tipOf(box));
+    EXPECT_EQ("Select or enter the file size", tipOf(edit));
+    EXPECT_TRUE(tips.DelTip(1066));
+    EXPECT_EQ(0, SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
+    HWND const list = dialog.Add("COMBOBOX", CBS_DROPDOWNLIST, 1067, "", 10, 100);
+    EXPECT_TRUE(tips.AddTip("Select how to treat the file size", list));
+    EXPECT_EQ(1, SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
+    EXPECT_TRUE(tips.DelTip(list));
     EXPECT_FALSE(tips.AddTip("missing", 4711) || tips.DelTip(4711));
 
     // Creating again replaces the window; the wrapper takes it when it goes.

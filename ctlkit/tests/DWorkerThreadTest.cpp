@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 #include "DWorkerThread.h"
 #include "TestDialog.h"
@@ -93,6 +94,64 @@ TEST(DWorkerThread, DestructionWaitsForTheWorker)
         ASSERT_TRUE(worker.Start(SendToWindow, &job));
     }
     EXPECT_EQ(6, job.answer);
+}
+
+// The handles this process holds. Wine's GetProcessHandleCount answers 0,
+// so there the system's handle table is counted instead.
+DWORD HandleCount()
+{
+    DWORD count = 0;
+    if (GetProcessHandleCount(GetCurrentProcess(), &count) && count)
+        return count;
+    struct Entry
+    {
+        ULONG process;
+        BYTE type, flags;
+        USHORT value;
+        void* object;
+        ULONG access;
+    };
+    struct Table
+    {
+        ULONG count;
+        Entry entries[1];
+    };
+    using Query = LONG(WINAPI*)(int, void*, ULONG, ULONG*);
+    FARPROC const found = GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation");
+    if (!found)
+        return 0;
+    auto const query = reinterpret_cast<Query>(reinterpret_cast<void*>(found));
+    int const SystemHandleInformation = 16;
+    LONG const LengthMismatch = LONG(0xC0000004);
+    std::vector<char> buffer(1 << 20);
+    ULONG needed = 0;
+    LONG status;
+    while ((status = query(SystemHandleInformation, buffer.data(), ULONG(buffer.size()),
+                           &needed)) == LengthMismatch)
+        buffer.resize(buffer.size() * 2);
+    if (status != 0)
+        return 0;
+    Table const* table = reinterpret_cast<Table const*>(buffer.data());
+    ULONG const self = GetCurrentProcessId() & 0xFFFF;   // 16 bits on Windows
+    for (ULONG i = 0; i < table->count; ++i)
+        count += (table->entries[i].process & 0xFFFF) == self;
+    return count;
+}
+
+// Every folder lister, read-ahead and sort half is a worker: none may keep
+// its thread's handle once it is gone.
+TEST(DWorkerThread, LeavesNoHandleBehind)
+{
+    Job job;
+    SetEvent(job.go);
+    DWORD const before = HandleCount();
+    ASSERT_GT(before, 0ul);
+    for (unsigned i = 0; i < 10000; ++i) {
+        DWorkerThread worker;
+        ASSERT_TRUE(worker.Start(WaitThenDouble, &job));
+    }
+    // A few handles may come and go meanwhile; one per worker may not.
+    EXPECT_LT(HandleCount(), before + 100);
 }
 
 }

@@ -22,6 +22,10 @@ void OptionPage::Reset()
 {
 }
 
+void OptionPage::Commit()
+{
+}
+
 bool OptionPage::isLinked() const
 {
     return links.criteria && links.flags;
@@ -54,8 +58,11 @@ void OptionPage::AddTip(Tip const& tip)
 
 void OptionPage::OnDestroy()
 {
+    if (!isLinked())
+        return;
+    Commit();
     DReg stored;
-    if (isLinked() && stored.Create(HKEY_CURRENT_USER, key))
+    if (stored.Create(HKEY_CURRENT_USER, key))
         Save(stored, links.flags->rememberSettings);
 }
 

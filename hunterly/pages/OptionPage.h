@@ -7,8 +7,8 @@
 //                    the criteria are linked), then the page's controls
 //   page shown       Show: the controls follow the criteria record
 //   page hidden      the page's own tab is marked "*" while isInUse
-//   window destroyed Save to the key; with Remember Settings off the page
-//                    stores its defaults
+//   window destroyed Commit, then Save to the key; with Remember Settings
+//                    off the page stores its defaults
 //   New Search       Reset: what the page keeps beside the criteria
 // Keys are PropPage's: Enter and Escape are consumed (OnEnter may give
 // Enter a meaning), F1 opens the help, a cancel is consumed, and every
@@ -45,6 +45,10 @@ public:
     // New Search: what the page keeps beside the criteria record returns to
     // its start; the main window empties the record itself.
     virtual void Reset();
+    // Edits the page still holds in a control go into the criteria record;
+    // whatever reads the record (a search, a profile save, the summary)
+    // has the window call it first.
+    virtual void Commit();
 
 protected:
     bool OnInit() final;

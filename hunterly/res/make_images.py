@@ -197,6 +197,24 @@ def folder_icon(size):
     return c
 
 
+def boxes_icon(checked):
+    """Two check boxes, marked or empty: the attributes page's select all
+    and clear all."""
+    c = Canvas(16, 16, CLEAR)
+    for oy in (0, 9):
+        c.box(2, oy, 8, oy + 6, WHITE)
+        c.frame(2, oy, 8, oy + 6, BLACK)
+        c.hline(10, 14, oy + 3, GREY)
+        if checked:
+            for x, y in ((3, 3), (4, 4), (5, 5), (6, 4), (7, 3)):
+                c.box(x, oy + y - 1, x, oy + y, GREEN)
+    if not checked:
+        for t in range(6):
+            c.put(9 + t, 9 + t, RED)
+            c.put(14 - t, 9 + t, RED)
+    return c
+
+
 def write_bitmap(path, c):
     row = (c.width + 3) & ~3
     data = b''.join(bytes(c.pixels[y]) + b'\0' * (row - c.width)
@@ -252,3 +270,5 @@ write_icon(os.path.join(HERE, 'document.ico'), [document_icon(32), document_icon
 for name, draw in (('add', add_icon), ('clear', clear_icon), ('remove', remove_icon),
                    ('folder', folder_icon)):
     write_icon(os.path.join(HERE, name + '.ico'), [draw(32), draw(16)])
+write_icon(os.path.join(HERE, 'selectall.ico'), [boxes_icon(True)])
+write_icon(os.path.join(HERE, 'clearall.ico'), [boxes_icon(False)])

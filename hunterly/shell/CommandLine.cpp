@@ -2,7 +2,7 @@
 
 #include "DFile.h"
 #include "DirectoryListingSpec.h"
-#include "FileOper.h"
+#include "StoredFormats.h"
 
 CommandLine::CommandLine(DName const& line)
 {
@@ -39,24 +39,12 @@ DName CommandLine::GetWord(unsigned index) const
     return word ? *word : DName();
 }
 
-CommandLine::Kind CommandLine::GetKind(DName const& file)
-{
-    FileOper f;
-    if (file.isEmpty() || !f.Open(file.Name(), false, false))
-        return Other;
-    // Both magic numbers differ from the -1 of a failed read.
-    unsigned long const magic = static_cast<unsigned long>(f.Qread());
-    if (magic == StoredResultsMagic)
-        return StoredResults;
-    return magic == ProfileMagic ? Profile : Other;
-}
-
 bool CommandLine::isLoadable() const
 {
     if (words.Size() < 2)
         return false;
     for (DName const* word = words[0].next; word; word = word->next)
-        if (GetKind(*word) == Other)
+        if (StoredFormats::GetKind(*word) == StoredFormats::Other)
             return false;
     return true;
 }

@@ -7,36 +7,25 @@
 // empty words.
 #pragma once
 
-// Declares the one shared instantiation of the name list, which must come
-// before any use of it.
-#include "DirectoryListingSpec.h"
+#include "Container.h"
+#include "DName.h"
+
+class DirectoryListingSpec;
 
 class CommandLine
 {
 public:
-    enum Kind
-    {
-        Other,
-        StoredResults,
-        Profile,
-    };
     // What MakeSearch saw among the arguments.
     enum
     {
         SeenFiles = 1,
         SeenFolders = 2,
     };
-    static unsigned long const StoredResultsMagic = 0x23189012;
-    static unsigned long const ProfileMagic = 0x91028217;
-
     explicit CommandLine(DName const& line);
 
     unsigned GetCount() const;                      // the program's path included
     DName GetWord(unsigned index) const;            // empty past the last
 
-    // A file is known by its first four bytes; one that cannot be opened
-    // or read is neither kind.
-    static Kind GetKind(DName const& file);
     // There are arguments, and every one is a stored results file or a
     // profile; only the first is then loaded.
     bool isLoadable() const;

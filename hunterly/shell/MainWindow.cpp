@@ -5,6 +5,7 @@
 #include "FileOper.h"
 #include "Resource.h"
 #include "ShellRun.h"
+#include "StoredFormats.h"
 
 static_assert(MainWindow::ResultsPage == PropResults::TabIndex, "the results page's own tab");
 
@@ -152,6 +153,7 @@ bool MainWindow::OnInit()
     if (flags.rememberSettings && flags.activePage < sheet.GetPageCount())
         sheet.SetActivePage(flags.activePage);
     ActOnCommandLine();
+    containing.SetReady();
     // As in a native sheet, the keys start on the page shown.
     sheet.FocusPage();
     return false;
@@ -212,7 +214,7 @@ void MainWindow::ActOnCommandLine()
             ShowWindow(GetWnd(), SW_SHOW);
         DName const first = line.GetWord(1);
         bool const more = line.GetCount() > 2;
-        if (CommandLine::GetKind(first) == CommandLine::StoredResults) {
+        if (StoredFormats::GetKind(first) == StoredFormats::StoredResults) {
             LoadStoredResults(first);
             if (more)
                 status.SetText("Only one stored results file could be loaded.");
@@ -238,12 +240,12 @@ bool MainWindow::LoadStoredResults(DName const& file)
         return false;
     };
     FileOper f;
-    if (CommandLine::GetKind(file) != CommandLine::StoredResults
+    if (StoredFormats::GetKind(file) != StoredFormats::StoredResults
         || !f.Open(file.Name(), false, false))
         return unable();
     status.SetText("Loading results...");
     // The file may have changed since it was recognised.
-    if (static_cast<unsigned long>(f.Qread()) != CommandLine::StoredResultsMagic) {
+    if (static_cast<unsigned long>(f.Qread()) != StoredFormats::StoredResultsMagic) {
         status.SetText("The file was not a valid stored file.");
         return false;
     }
@@ -260,14 +262,14 @@ bool MainWindow::LoadStoredResults(DName const& file)
 bool MainWindow::LoadProfile(DName const& file)
 {
     FileOper f;
-    if (CommandLine::GetKind(file) != CommandLine::Profile
+    if (StoredFormats::GetKind(file) != StoredFormats::Profile
         || !f.Open(file.Name(), false, false)) {
         DMsgBox(GetWnd()).ErrorFile("Could not open profile or it was invalid ", file,
                                     "Invalid Profile");
         status.SetText("Was unable to load specified profile.");
         return false;
     }
-    bool const read = static_cast<unsigned long>(f.Qread()) == CommandLine::ProfileMagic
+    bool const read = static_cast<unsigned long>(f.Qread()) == StoredFormats::ProfileMagic
                       && criteria.Read(f);
     status.SetText(read ? "Profile was loaded successfully." : "Could not read profile.");
     // Every page shows the criteria as far as they were read.
@@ -276,8 +278,16 @@ bool MainWindow::LoadProfile(DName const& file)
     return read;
 }
 
+void MainWindow::CommitPages() const
+{
+    for (unsigned i = 0; i < OptionPages; ++i)
+        GetOptionPage(i)->Commit();
+}
+
 void MainWindow::StartSearch()
 {
+    // A phrase still being typed has not yet left its box.
+    CommitPages();
     sheet.SetActivePage(ResultsPage);
     results.StartSearch();
 }

@@ -55,6 +55,8 @@ public:
     // The option pages by tab index; null from the results page on.
     OptionPage* GetOptionPage(unsigned index) const;
 
+    // Every option page hands over the edits its controls still hold.
+    void CommitPages() const;
     // Stops what runs, waits for it to end and ends the window's run.
     void Close();
     // Load by name, with the status texts and error boxes of the commands.

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "DirectoryListingSpec.h"
+#include "StoredFormats.h"
 #include "TempFolder.h"
 
 namespace {
@@ -85,11 +87,11 @@ protected:
 
 TEST_F(CommandLineFiles, RecognisesFilesByTheirFirstBytes)
 {
-    EXPECT_EQ(CommandLine::StoredResults, CommandLine::GetKind(Path("stored.hur").c_str()));
-    EXPECT_EQ(CommandLine::Profile, CommandLine::GetKind(Path("saved.hup").c_str()));
+    EXPECT_EQ(StoredFormats::StoredResults, StoredFormats::GetKind(Path("stored.hur").c_str()));
+    EXPECT_EQ(StoredFormats::Profile, StoredFormats::GetKind(Path("saved.hup").c_str()));
     for (char const* other : {"text.txt", "short.hur", "missing.hur", "sub"})
-        EXPECT_EQ(CommandLine::Other, CommandLine::GetKind(Path(other).c_str())) << other;
-    EXPECT_EQ(CommandLine::Other, CommandLine::GetKind(DName()));
+        EXPECT_EQ(StoredFormats::Other, StoredFormats::GetKind(Path(other).c_str())) << other;
+    EXPECT_EQ(StoredFormats::Other, StoredFormats::GetKind(DName()));
 
     EXPECT_TRUE(Line({Path("stored.hur"), Path("saved.hup")}).isLoadable());
     EXPECT_FALSE(Line({Path("saved.hup"), Path("text.txt")}).isLoadable());

@@ -105,6 +105,12 @@ protected:
         return true;
     }
 
+    bool WaitForSearch() const
+    {
+        PropResults const& page = window->GetResultsPage();
+        return PumpUntil([&page] { return !page.isWorkerRunning(); });
+    }
+
     static void Put(char const* key, char const* name, unsigned long value)
     {
         DReg reg;

@@ -583,7 +583,7 @@ TEST_F(PropFileNamesTest, ASearchLooksForWhatThePageShows)
     PropResults& results = main.GetResultsPage();
     auto const search = [&]() {
         Command(IDC_STARTSEARCH);
-        EXPECT_TRUE(PumpUntil([&results] { return !results.isWorkerRunning(); }));
+        EXPECT_TRUE(WaitForSearch());
         Strings found;
         for (unsigned i = 0; i < results.GetResults().Size(); ++i)
             found.push_back(results.GetResults()[i].GetFullPath().Name());

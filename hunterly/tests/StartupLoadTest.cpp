@@ -5,6 +5,7 @@
 
 #include "FileOper.h"
 #include "MainWindowFixture.h"
+#include "StoredFormats.h"
 #include "TempFolder.h"
 
 #include <commctrl.h>
@@ -23,7 +24,8 @@ protected:
         DFileLoad list;
         list.InsertRight(DFile(DName(temp.Path("one.txt").c_str())));
         list.InsertRight(DFile(DName(temp.Path("two.txt").c_str())));
-        unsigned long const magics[] = {CommandLine::StoredResultsMagic, CommandLine::ProfileMagic};
+        unsigned long const magics[] = {StoredFormats::StoredResultsMagic,
+                                        StoredFormats::ProfileMagic};
         FileOper f;
         ASSERT_TRUE(f.Create(stored.c_str()) && f.Write(&magics[0], 4) && list.Write(f));
         DirectoryListingSpec const criteria(DName("*.txt"), DName(temp.Dir().c_str()));

@@ -52,41 +52,6 @@ TEST_F(DRegTest, TestsNeverReachTheUsersOwnKeys)
     EXPECT_TRUE(DReg(HKEY_CURRENT_USER, TestKey, KEY_READ).isOpen());
 }
 
-TEST_F(DRegTest, OpeningAndClosing)
-{
-    reg.Close();
-    reg.Close();  // a second close is harmless
-    EXPECT_TRUE(reg.OpenEx(HKEY_CURRENT_USER, TestKey, KEY_READ));
-    EXPECT_FALSE(reg.Open(HKEY_CURRENT_USER, Missing));
-    EXPECT_FALSE(reg.isOpen());
-
-    // Refused before the registry is asked, so nothing is created.
-    EXPECT_FALSE(reg.Create(HKEY_CURRENT_USER, ""));
-    EXPECT_FALSE(reg.Create(nullptr, "Software\\HunterlyRegTest\\x"));
-    EXPECT_FALSE(reg.isOpen());
-
-    DReg readOnly(HKEY_CURRENT_USER, TestKey, KEY_READ);
-    EXPECT_TRUE(readOnly.isOpen());
-    EXPECT_FALSE(readOnly.SetDwordValue("v", 1));
-    EXPECT_FALSE(DReg(HKEY_CURRENT_USER, Missing, KEY_READ).isOpen());
-}
-
-TEST_F(DRegTest, EveryOperationNeedsAnOpenKeyButTheLastValueStays)
-{
-    ASSERT_TRUE(reg.SetDwordValue("n", 5));
-    ASSERT_EQ(5u, reg.LoadKeyDword("n"));
-    reg.Close();
-    EXPECT_EQ(5u, reg.GetKeyDword());
-    EXPECT_EQ(DWORD(REG_DWORD), reg.GetKeyType());
-
-    EXPECT_FALSE(reg.LoadKeyValue("n"));
-    EXPECT_TRUE(reg.GetKeyValue().isEmpty());
-    DName name;
-    EXPECT_FALSE(reg.SetValue("text", "abc", REG_SZ) || reg.SetDwordValue("n", 1) ||
-                 reg.DelKeyValue("n") || reg.EnumValue(0, name) || reg.EnumSubKey(0, name));
-    EXPECT_EQ(0u, reg.GetMaxValues() + reg.GetMaxSubKeys());
-}
-
 TEST_F(DRegTest, TextRoundTripsWithoutTerminator)
 {
     ASSERT_TRUE(reg.SetValue("text", "C:\\Data\\notes.txt", REG_SZ));
@@ -160,31 +125,6 @@ TEST_F(DRegTest, DwordsOnOffAndWrongSizes)
     EXPECT_EQ(0u, reg.LoadKeyDword("empty"));
     EXPECT_FALSE(reg.LoadKeyBool("empty", true));
     EXPECT_FALSE(reg.isKeyValueOn() || reg.isKeyValueOff());
-}
-
-TEST_F(DRegTest, YesAndNo)
-{
-    ASSERT_TRUE(reg.SetValue("upper", "YES", REG_SZ));
-    EXPECT_TRUE(reg.LoadKeyYesNo("upper") && !reg.isKeyValueNo());
-    ASSERT_TRUE(reg.SetValue("no", "No", REG_SZ));
-    EXPECT_TRUE(!reg.LoadKeyYesNo("no") && reg.isKeyValueNo());
-    ASSERT_TRUE(reg.SetValue("longer", "yess", REG_SZ));
-    EXPECT_FALSE(reg.LoadKeyYesNo("longer"));
-
-    // Written by another program with its terminating NUL: not "yes".
-    PutRaw("terminated", REG_SZ, "yes", 4);
-    EXPECT_FALSE(reg.LoadKeyYesNo("terminated"));
-    EXPECT_EQ(4u, reg.GetKeyValue().Size());
-}
-
-TEST_F(DRegTest, HexadecimalData)
-{
-    // Stored as hexadecimal text; a NUL comes back with the rest.
-    DName raw;
-    raw.Namen("\xFE\0A", 3);
-    ASSERT_TRUE(reg.SetDataValue("data", raw));
-    EXPECT_EQ("FE0041", Bytes(reg.LoadKeySz("data")));
-    EXPECT_EQ(std::string("\xFE\0A", 3), Bytes(reg.LoadKeyData("data")));
 }
 
 TEST_F(DRegTest, ColourFieldsAndTypeNames)

@@ -1,6 +1,7 @@
 #include "Container.h"
 #include "DName.h"
 #include "Link.h"
+#include "SplitWork.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,9 @@ Container<DName> Of(std::initializer_list<char const*> items)
     return list;
 }
 
+// Every change against a plain vector: positions, links and the tail must
+// agree across the index's segment borders, also when the list is used as a
+// queue (the head removed while the tail grows).
 TEST(Container, HoldsDeepCopies)
 {
     Container<DName> list;
@@ -57,9 +61,6 @@ TEST(Container, HoldsDeepCopies)
     EXPECT_EQ(3u, Container<DName>(c)[0].Size());
 }
 
-// Every change against a plain vector: positions, links and the tail must
-// agree across the index's segment borders, also when the list is used as a
-// queue (the head removed while the tail grows).
 TEST(Container, AgreesWithAVectorThroughMixedChanges)
 {
     Container<DName> list;
@@ -140,29 +141,6 @@ TEST(Container, RemovesByTestAndRearranges)
     EXPECT_EQ("again|", Joined(list));
 }
 
-TEST(Link, FillsSetsAndReadsByPosition)
-{
-    Link<bool> flags;
-    EXPECT_EQ(0u, flags.Size());
-    ASSERT_TRUE(flags.Fill(3, false));
-    EXPECT_TRUE(flags.Set(1, true));
-    EXPECT_TRUE(!flags[0] && flags[1] && !flags[2]);
-    EXPECT_FALSE(flags.Set(3, true));
-
-    // A new fill starts over, as for each new file.
-    ASSERT_TRUE(flags.Fill(2, false));
-    EXPECT_EQ(2u, flags.Size());
-    EXPECT_FALSE(flags[1]);
-
-    Link<bool> copy(flags);
-    copy.Set(0, true);
-    EXPECT_FALSE(flags[0]);
-    EXPECT_TRUE(copy[0]);
-
-    copy.Destroy();
-    EXPECT_EQ(0u, copy.Size());
-}
-
 // Lists long enough to be relinked in two halves keep links that agree
 // with their positions through rearranging and removing.
 TEST(Container, LongListsKeepTheirLinksInOrder)
@@ -177,7 +155,7 @@ TEST(Container, LongListsKeepTheirLinksInOrder)
     std::vector<DName*> order(n);
     for (unsigned i = 0; i < n; ++i)
         order[i] = list((i * 7919u) % n);    // 7919 is prime to n
-    list.Arrange(0, order.data(), n);
+    list.Arrange(0, order.data(), n, SplitWork());
     list.DelIf([](DName const& e) { return e.Name()[0] == '5'; });
     unsigned pos = 0;
     for (DName const* e = list.First(); e; e = e->next, ++pos)

@@ -39,53 +39,6 @@ protected:
     DFileLoad load_;
 };
 
-TEST_F(List, PositionsInsertsAndRemovals)
-{
-    EXPECT_TRUE(!load_);
-    EXPECT_EQ(nullptr, load_(0));
-    EXPECT_FALSE(load_.DelLeft() || load_.DelRight());
-    Fill(load_);
-    ASSERT_TRUE(load_.InsertLeft(Record("C:\\first")));
-    ASSERT_TRUE(load_.InsertPos(Record("C:\\middle"), 2));
-    ASSERT_TRUE(load_.InsertPos(Record("C:\\last"), 99));
-    WIN32_FIND_DATAA e = {};
-    strcpy(e.cFileName, "entry.dat");
-    ASSERT_TRUE(load_.InsertLeft(e));
-    char const* const order[] = {"entry.dat", "C:\\first", "C:\\data\\one.txt", "C:\\middle",
-                                 "C:\\data\\sub", "D:\\big\\Two.BIN", "", "C:\\last"};
-    ASSERT_EQ(8u, load_.Size());
-    for (unsigned i = 0; i < 8; ++i)
-        EXPECT_STREQ(order[i], &load_[i]) << i;
-    // Beyond the end: the first record.
-    EXPECT_STREQ("entry.dat", &load_[8]);
-    EXPECT_STREQ("entry.dat", &*load_(100));
-    EXPECT_TRUE(load_ == 8u && load_ > 7u && load_ <= 8u && !(load_ < 8u));
-
-    EXPECT_EQ(2, load_.FindPos(DName("c:\\DATA\\one.txt")));
-    EXPECT_EQ(5, load_.FindByLong(DName("D:\\big\\two.bin")));
-    EXPECT_EQ(5, load_.FindByFilename(DName("X:\\elsewhere\\TWO.bin")));
-    EXPECT_EQ(-1, load_.FindPos(DName("C:\\nothing")));
-    EXPECT_EQ(-1, load_.FindPos(DName()));
-    EXPECT_EQ(7u, load_.GetTotalFiles());
-    EXPECT_EQ(1u, load_.GetTotalDirs(DName("c:\\data")));
-    EXPECT_EQ(0u, load_.GetTotalDirs(DName("C:\\data\\sub")));
-    EXPECT_EQ(5u + 10u + 9u, load_.GetTotalFileSizes());    // the low halves, in 32 bits
-
-    EXPECT_TRUE(load_.DelLeft() && load_.DelRight() && load_.DelPos(1));
-    EXPECT_FALSE(load_.DelPos(5));
-    load_.RemDirs();
-    EXPECT_EQ(4u, load_.Size());
-    EXPECT_STREQ("C:\\middle", &load_[1]);
-    load_.RemFiles();
-    EXPECT_TRUE(load_.isEmpty());
-
-    Fill(load_);
-    DFileLoad copy(load_);
-    load_.Destroy();
-    EXPECT_TRUE(copy != load_);
-    EXPECT_TRUE(copy[2] == Record("D:\\big\\Two.BIN", 0x10000000Aull, 0x821, 3));
-}
-
 TEST_F(List, StoredBodyLayoutAndRoundTrip)
 {
     EXPECT_EQ(std::string(4, '\0'), Stored(load_));

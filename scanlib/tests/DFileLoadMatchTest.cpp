@@ -108,13 +108,29 @@ TEST_F(Match, SizeModes)
     big.sizeValue = 0x7FFFFFFF;
     EXPECT_TRUE(Test(big, Entry("C:\\f", 0x20, 0x80000000u)));
 
-    // Only the low half counts: 4 GiB + 10 bytes is 10.
-    DirectoryListingSpec ten = Everything();
-    ten.sizeMode = 1;
-    ten.sizeValue = 10;
+    // The whole size counts: 4 GiB + 10 bytes is larger than any value,
+    // its low half alone never decides.
     DFile huge = Entry("C:\\f");
     huge.SetFileSize(10, 1);
-    EXPECT_TRUE(Test(ten, huge));
+    struct
+    {
+        unsigned char mode;
+        unsigned value;
+        unsigned upper;
+        bool passes;
+    } const past4GiB[] = {
+        {1, 10, 0, false},          {2, 1000, 0, false},         {3, 0xFFFFFFFFu, 0, false},
+        {4, 4000000000u, 0, true},  {5, 0xFFFFFFFFu, 0, true},   {4, 10, 0, true},
+        {6, 0, 0xFFFFFFFFu, false}, {6, 10, 20, false},
+    };
+    for (auto const& c : past4GiB) {
+        SCOPED_TRACE(std::to_string(c.mode) + " " + std::to_string(c.value));
+        DirectoryListingSpec criteria = Everything();
+        criteria.sizeMode = c.mode;
+        criteria.sizeValue = c.value;
+        criteria.sizeUpper = c.upper;
+        EXPECT_EQ(c.passes, Test(criteria, huge));
+    }
 
     // A range includes both ends; turned round it holds nothing.
     DirectoryListingSpec criteria = Everything();

@@ -111,36 +111,6 @@ TEST(Sort, EveryColumnBothWaysAgreesWithTheRecords)
     }
 }
 
-TEST(Sort, Examples)
-{
-    DFileLoad load;
-    EXPECT_FALSE(load.Sort());
-    EXPECT_TRUE(load.SortAlpha(0x1, false));
-    // 4 GiB + 10 sorts above 20; equal sizes by path.
-    DFile big(DName("C:\\big"), 0x20, 10);
-    big.SetFileSize(10, 1);
-    load.InsertRight(DFile(DName("C:\\b.txt"), 0x20, 20));
-    load.InsertRight(big);
-    load.InsertRight(DFile(DName("C:\\A.txt"), 0x20, 20));
-    ASSERT_TRUE(load.SortAlpha(0x8, true));
-    char const* const bySize[] = {"C:\\big", "C:\\b.txt", "C:\\A.txt"};
-    for (unsigned i = 0; i < 3; ++i)
-        EXPECT_STREQ(bySize[i], &load[i]);
-
-    // Folders first, each part by path; and a part of the list alone.
-    DFileLoad mixed;
-    for (char const* path : {"F:\\z", "F:\\c.txt", "F:\\a", "F:\\b.txt"})
-        mixed.InsertRight(DFile(DName(path), path[3] == 'z' || path[3] == 'a' ? 0x10 : 0x20, 0));
-    ASSERT_TRUE(mixed.Sort());
-    char const* const order[] = {"F:\\a", "F:\\z", "F:\\b.txt", "F:\\c.txt"};
-    for (unsigned i = 0; i < 4; ++i)
-        EXPECT_STREQ(order[i], &mixed[i]);
-    ASSERT_TRUE(mixed.SortRecursive(1, 2));
-    EXPECT_STREQ("F:\\b.txt", &mixed[1]);
-    EXPECT_STREQ("F:\\z", &mixed[2]);
-    EXPECT_FALSE(mixed.SortRecursive(2, 4));
-}
-
 TEST(Sort, ColumnTexts)
 {
     FILETIME const w = TestTime::Utc(2004, 3, 9, 15, 7, 5);

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "FileOper.h"
 #include "TestTime.h"
 #include "WalkTree.h"
 
@@ -117,6 +118,52 @@ TEST_F(Walk, NamesAndStartingFolders)
     SetCurrentDirectoryA(saved);
     ASSERT_TRUE(walked);
     EXPECT_EQ((Paths{"sub1\\c.txt", "sub1\\deep\\d.txt"}), tree_.FoundSet(load));
+}
+
+// Names that are not 8.3 have a short alias (under wine every one), often
+// longer than the name itself ("FAQ~~JPP.HTM"): the list, the name test,
+// the stored form and the text export all keep the real names.
+TEST(WalkNames, RealNamesNotTheirAliases)
+{
+    WalkTree tree;
+    Paths const names = {"faq.html", "release.notes.txt", "1.5.0.txt", "g++-12", ".git",
+                         ".git\\config"};
+    ASSERT_TRUE(tree.Folder(".git"));
+    for (std::string const& name : names)
+        ASSERT_TRUE(name == ".git" || tree.File(name)) << name;
+
+    DFileLoad load;
+    ASSERT_TRUE(load.LoadAllDirListings(tree.Criteria(), true));
+    EXPECT_EQ(names, tree.FoundSet(load));
+    for (auto const& [pattern, found] : std::vector<std::pair<char const*, Paths>>{
+             {"*.html", {"faq.html"}}, {"*.txt", {"release.notes.txt", "1.5.0.txt"}},
+             {"g++*", {"g++-12"}}}) {
+        DFileLoad matched;
+        ASSERT_TRUE(matched.LoadAllDirListings(tree.Criteria(pattern), true));
+        EXPECT_EQ(found, tree.FoundSet(matched)) << pattern;
+    }
+
+    // Stored and restored, and written as text.
+    FileOper f;
+    ASSERT_TRUE(f.Create(tree.Path("stored").c_str()) && load.Write(f));
+    f.Close();
+    DFileLoad back;
+    ASSERT_TRUE(f.Open(tree.Path("stored").c_str(), false, false) && back.Read(f));
+    f.Close();
+    EXPECT_EQ(names, tree.FoundSet(back));
+    ASSERT_TRUE(f.Create(tree.Path("text").c_str()) && load.TextWrite(f));
+    f.Close();
+    std::string const text = TempFolder::Get(tree.Path("text"));
+    for (std::string const& name : names) {
+        WIN32_FIND_DATAA entry;
+        HANDLE const h = FindFirstFileA(tree.Path(name).c_str(), &entry);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        FindClose(h);
+        EXPECT_NE(std::string::npos, text.find(entry.cFileName)) << name;
+        if (entry.cAlternateFileName[0]) {
+            EXPECT_EQ(std::string::npos, text.find(entry.cAlternateFileName)) << name;
+        }
+    }
 }
 
 TEST_F(Walk, NoFolderMeansTheRootOfTheCurrentDrive)

@@ -54,22 +54,6 @@ TEST(DFileScramble, WordMixingUsesShiftsOneEightZeroZero)
     EXPECT_EQ(0xCAFEu, DFile::DecWord(0xCAFEu, DName(), pos));
 }
 
-TEST(DFileScramble, KeysAreFreshAndInRange)
-{
-    DName a, b;
-    ASSERT_TRUE(DFile::CreateHashKey(a) && DFile::CreateHashKey(b));
-    EXPECT_FALSE(a.Comp(b));
-    for (DName const* k : {std::addressof(a), std::addressof(b)}) {
-        EXPECT_GE(k->Size(), 1u);
-        EXPECT_LE(k->Size(), 993u);
-        for (unsigned i = 0; i < k->Size(); ++i) {
-            unsigned char const c = static_cast<unsigned char>((*k)[i]);
-            ASSERT_GE(c, 1u);
-            ASSERT_LE(c, 129u);
-        }
-    }
-}
-
 TEST(DFileScramble, EncryptAndDecryptRestoreTheRecord)
 {
     DFile const plain = Sample();

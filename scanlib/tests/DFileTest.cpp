@@ -56,13 +56,13 @@ TEST(DFile, FromDirectoryEntry)
     EXPECT_STREQ("D:\\file.txt", &keyed);
     EXPECT_STREQ("k", keyed.GetKey().Name());
 
-    // The short name only when the long one is longer; entries from elsewhere
-    // may fill the arrays without a terminator.
-    strcpy(e.cFileName, "ab");
-    strcpy(e.cAlternateFileName, "ABCDEF~1.TXT");
-    EXPECT_STREQ("ABCDEF~1.TXT", DFile::ExtractFilename(e).Name());
-    strcpy(e.cFileName, "abcdefghijkl");
-    EXPECT_STREQ("abcdefghijkl", DFile::ExtractFilename(e).Name());
+    // The real name even when its alias is longer; the alias only without
+    // one. Entries from elsewhere may fill the arrays without a terminator.
+    strcpy(e.cFileName, "faq.html");
+    strcpy(e.cAlternateFileName, "FAQ~~JPP.HTM");
+    EXPECT_STREQ("faq.html", DFile::ExtractFilename(e).Name());
+    e.cFileName[0] = 0;
+    EXPECT_STREQ("FAQ~~JPP.HTM", DFile::ExtractFilename(e).Name());
     memset(e.cFileName, 'n', sizeof e.cFileName);
     memset(e.cAlternateFileName, 'a', sizeof e.cAlternateFileName);
     EXPECT_EQ(std::string(MAX_PATH, 'n'), DFile::ExtractFilename(e).Name());

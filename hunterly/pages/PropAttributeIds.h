@@ -1,0 +1,18 @@
+// Control and icon ids of the "Attributes" page.
+#pragma once
+
+#define IDC_READONLY 1300
+#define IDC_HIDDEN 1301
+#define IDC_SYSTEMFILE 1302
+#define IDC_FOLDERS 1303
+#define IDC_ARCHIVE 1304
+#define IDC_ENCRYPTED 1305
+#define IDC_NORMAL 1306
+#define IDC_TEMPORARYFILE 1307
+#define IDC_COMPRESSED 1308
+#define IDC_ATTRIBUTEOPTION 1310
+#define IDC_SELECTALL 1311
+#define IDC_CLEARALL 1312
+
+#define IDI_SELECTALL 171
+#define IDI_CLEARALL 172

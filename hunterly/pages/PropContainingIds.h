@@ -1,0 +1,8 @@
+// Control ids of the "Contents" page.
+#pragma once
+
+#define IDC_CONTAINING_MODE 1300
+#define IDC_CONTAINING_NOT 1301
+#define IDC_CONTAINING_RADIXGROUP 1302
+#define IDC_CONTAINING_RADIX 1303
+#define IDC_CONTAINING_PHRASES 1304
