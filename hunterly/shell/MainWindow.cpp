@@ -484,6 +484,9 @@ void MainWindow::NewSearch()
     // A search reads the criteria: it ends before they are emptied under
     // it.
     results.EndSearch();
+    // A phrase still in its box is taken now, so that it cannot come back
+    // into the emptied criteria when the box loses the focus.
+    CommitPages();
     criteria.Destroy();
     for (unsigned i = 0; i < OptionPages; ++i)
         GetOptionPage(i)->Reset();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "PropContainingIds.h"
 #include "PropFileNamesIds.h"
 #include "ScratchRegistry.h"
 #include "StatusLog.h"
@@ -329,6 +330,18 @@ TEST_F(SearchTest, NewSearchEmptiesTheCriteriaTheResultsAndTheMarks)
     ASSERT_TRUE(tabs.GetText(MainWindow::FileNamesPage).Comp("File Names*"));
     ASSERT_TRUE(tabs.GetText(MainWindow::ResultsPage).Comp("Results*"));
 
+    // A phrase typed on the "Contents" page, its box still in the focus.
+    main.GetSheet().SetActivePage(MainWindow::ContainingPage);
+    HWND const contents = main.GetOptionPage(MainWindow::ContainingPage)->GetWnd();
+    HWND const mode = GetDlgItem(contents, IDC_CONTAINING_MODE);
+    SendMessageA(mode, CB_SETCURSEL, PropContaining::CompleteText, 0);
+    SendMessageA(contents, WM_COMMAND, MAKEWPARAM(IDC_CONTAINING_MODE, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(mode));
+    HWND const phrases = GetDlgItem(contents, IDC_CONTAINING_PHRASES);
+    SetFocus(phrases);
+    for (char key : std::string("alpha"))
+        SendMessageA(phrases, WM_CHAR, static_cast<unsigned char>(key), 1);
+
     Command(IDM_NEWSEARCH);
     EXPECT_EQ("All search options have been reset.", Status());
     EXPECT_EQ(MainWindow::FileNamesPage, Shown());
@@ -337,6 +350,11 @@ TEST_F(SearchTest, NewSearchEmptiesTheCriteriaTheResultsAndTheMarks)
     EXPECT_EQ(0, ListView_GetItemCount(List()));
     EXPECT_FALSE(main.GetFlags().entireDrive || main.GetFlags().searchAllDrives);
     EXPECT_TRUE(fileNames.GetAddedRoots().isEmpty());
+    // The phrase is gone from the box too, and stays gone as the focus
+    // moves on.
+    EXPECT_EQ("", Text(phrases));
+    SetFocus(Item(IDC_STARTSEARCH));
+    EXPECT_TRUE(main.GetCriteria().containing.isEmpty());
     for (int box : {IDC_ENTIREDRIVE, IDC_ALLDRIVES}) {
         EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(page, box), BM_GETCHECK, 0, 0)) << box;
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, box))) << box;
