@@ -125,3 +125,15 @@ bool DPropertyPage::OnCancel()
 {
     return false;
 }
+
+bool DPropertyPage::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT&)
+{
+    // A control that moves the focus on itself (a multi-line edit field's
+    // Tab) asks its parent, the page; the page's controls are a part of the
+    // outermost dialog's order, which would otherwise never be left.
+    HWND const root = GetAncestor(GetWnd(), GA_ROOT);
+    if (message != WM_NEXTDLGCTL || !root || root == GetWnd())
+        return false;
+    SendMessageA(root, WM_NEXTDLGCTL, wparam, lparam);
+    return true;
+}

@@ -26,4 +26,6 @@ protected:
     // the sheet.
     bool OnOK() override;
     bool OnCancel() override;
+    // A page that overrides it hands the messages it leaves to this one.
+    bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
 };

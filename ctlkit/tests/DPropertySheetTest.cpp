@@ -174,6 +174,20 @@ TEST_F(DPropertySheetTest, FocusMovesToTheFirstControlOfThePageShown)
     EXPECT_EQ(outside, GetFocus());
 }
 
+TEST_F(DPropertySheetTest, APageMovesTheFocusInTheOrderOfTheWholeWindow)
+{
+    ASSERT_TRUE(sheet.SetActivePage(0));
+    HWND const edit = GetDlgItem(first.GetWnd(), IDC_PAGEEDIT);
+    SetFocus(edit);
+    // As a multi-line edit field asks its parent on Tab: the page's only
+    // control does not take the focus back, the window's next one does,
+    // the tab strip, which lies below the page.
+    SendMessageA(first.GetWnd(), WM_NEXTDLGCTL, 0, 0);
+    EXPECT_EQ(sheet.GetTabWnd(), GetFocus());
+    SendMessageA(first.GetWnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+    EXPECT_EQ(edit, GetFocus());
+}
+
 TEST_F(DPropertySheetTest, PagesFillTheStripAndFollowItsSize)
 {
     ASSERT_TRUE(sheet.SetActivePage(0));

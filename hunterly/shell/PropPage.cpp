@@ -17,11 +17,11 @@ bool PropPage::OnCancel()
     return true;
 }
 
-bool PropPage::OnMessage(UINT message, WPARAM, LPARAM, LRESULT&)
+bool PropPage::OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result)
 {
     if (message == WM_SIZE)
         FitStretched();
-    return false;
+    return DPropertyPage::OnMessage(message, wparam, lparam, result);
 }
 
 bool PropPage::PreTranslateMessage(MSG& msg)

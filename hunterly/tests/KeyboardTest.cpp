@@ -165,32 +165,30 @@ TEST_F(KeyboardTest, FocusStartsOnTheFirstControlOfThePageShown)
 TEST_F(KeyboardTest, ControlKeysTurnThePagesAndTheFocusFollows)
 {
     MainWindow& main = Start();
-    unsigned const pages = main.GetSheet().GetPageCount();
+    HWND const strip = main.GetSheet().GetTabWnd();
+    // The key pressed on the first control of the page shown: the page
+    // comes and its first control takes the focus (the tab strip keeps
+    // it on a page without controls).
+    auto const turn = [this, strip](WPARAM key, int page) {
+        HWND const from = First(static_cast<unsigned>(Shown()));
+        SetFocus(from);
+        EXPECT_TRUE(Press(key));
+        EXPECT_EQ(page, Shown());
+        EXPECT_EQ(from == strip ? strip : First(static_cast<unsigned>(page)), Focus()) << page;
+    };
     {
         HeldKeys const control{VK_CONTROL};
-        HWND const strip = main.GetSheet().GetTabWnd();
-        for (unsigned step = 1; step <= pages; ++step) {
-            // From the first control of each page, or the tab strip of a
-            // page without one, which keeps the focus.
-            HWND const from = First(step - 1);
-            SetFocus(from);
-            ASSERT_TRUE(Press(VK_TAB));
-            unsigned const now = step % pages;
-            EXPECT_EQ(static_cast<int>(now), Shown());
-            EXPECT_EQ(from == strip ? strip : First(now), Focus()) << now;
-        }
-        EXPECT_TRUE(Press(VK_PRIOR));
-        EXPECT_EQ(MainWindow::StatisticsPage, Shown());
-        EXPECT_TRUE(Press(VK_PRIOR) && Press(VK_PRIOR));
-        EXPECT_EQ(MainWindow::ContainingPage, Shown());
-        EXPECT_EQ(First(MainWindow::ContainingPage), Focus());
-        EXPECT_TRUE(Press(VK_NEXT));
-        EXPECT_EQ(MainWindow::ResultsPage, Shown());
+        unsigned const pages = main.GetSheet().GetPageCount();
+        for (unsigned step = 1; step <= pages; ++step)
+            turn(VK_TAB, static_cast<int>(step % pages));
+        turn(VK_PRIOR, MainWindow::StatisticsPage);
+        turn(VK_PRIOR, MainWindow::ResultsPage);
+        turn(VK_NEXT, MainWindow::StatisticsPage);
         {
             HeldKeys const shift{VK_SHIFT};
-            EXPECT_TRUE(Press(VK_TAB));
+            turn(VK_TAB, MainWindow::ResultsPage);
+            turn(VK_TAB, MainWindow::ContainingPage);
         }
-        EXPECT_EQ(MainWindow::ContainingPage, Shown());
 
         // From the start button too; the page's first control takes the
         // focus.
@@ -200,10 +198,10 @@ TEST_F(KeyboardTest, ControlKeysTurnThePagesAndTheFocusFollows)
         EXPECT_EQ(GetDlgItem(PageWnd(MainWindow::ResultsPage), IDC_RESULTLIST), Focus());
 
         // The tab strip keeps the focus, as arrows on it would.
-        SetFocus(main.GetSheet().GetTabWnd());
+        SetFocus(strip);
         EXPECT_TRUE(Press(VK_NEXT));
         EXPECT_EQ(MainWindow::StatisticsPage, Shown());
-        EXPECT_EQ(main.GetSheet().GetTabWnd(), Focus());
+        EXPECT_EQ(strip, Focus());
     }
     // Without Ctrl, Tab moves the focus and leaves the page.
     SetFocus(First(MainWindow::StatisticsPage));
@@ -221,6 +219,11 @@ TEST_F(KeyboardTest, ControlKeysTurnThePagesAndTheFocusFollows)
 TEST_F(KeyboardTest, TabReachesEveryControlOfEveryPageInReadingOrder)
 {
     MainWindow& main = Start();
+    // Tests in use, so that the controls that go with them are enabled.
+    main.GetCriteria().containingMode = PropContaining::CompleteText;
+    main.GetCriteria().attributeMode = DirectoryListingSpec::AttributeAny;
+    main.GetCriteria().sizeMode = DirectoryListingSpec::SizeRange;
+    main.GetCriteria().writtenMode = DirectoryListingSpec::PassGreater;
     std::set<HWND> const window = {Item(IDC_STARTSEARCH), Item(IDC_STOPSEARCH),
                                    main.GetSheet().GetTabWnd()};
     for (unsigned page = 0; page < main.GetSheet().GetPageCount(); ++page) {
@@ -267,6 +270,9 @@ TEST_F(KeyboardTest, AltLettersStartAndStopASearch)
 TEST_F(KeyboardTest, EveryCaptionLetterIsUniqueAndActs)
 {
     MainWindow& main = Start();
+    // Tests in use, so that the boxes that go with them are enabled.
+    main.GetCriteria().containingMode = PropContaining::CompleteText;
+    main.GetCriteria().attributeMode = DirectoryListingSpec::AttributeAny;
     for (unsigned page = 0; page < main.GetSheet().GetPageCount(); ++page) {
         SCOPED_TRACE(page);
         main.GetSheet().SetActivePage(page);
@@ -290,14 +296,14 @@ TEST_F(KeyboardTest, EveryCaptionLetterIsUniqueAndActs)
             char const letter = static_cast<char>(tolower(static_cast<unsigned char>(text[at + 1])));
             EXPECT_TRUE(letters.insert(letter).second) << "twice: " << letter << " in " << text;
             // A label hands the focus to the control after it; a check box
-            // flips, and back again. Buttons are pressed by the tests of
-            // what they do.
+            // flips, and back again, while it is enabled. Buttons are
+            // pressed by the tests of what they do.
             SetFocus(First(page));
             LONG_PTR const kind = GetWindowLongPtrA(control, GWL_STYLE) & BS_TYPEMASK;
             if (ClassOf(control) == "Static") {
                 Alt(letter);
                 EXPECT_EQ(GetNextDlgTabItem(main.GetWnd(), control, FALSE), Focus()) << text;
-            } else if (ClassOf(control) == "Button" &&
+            } else if (ClassOf(control) == "Button" && IsWindowEnabled(control) &&
                        (kind == BS_AUTOCHECKBOX || kind == BS_CHECKBOX)) {
                 LRESULT const before = SendMessageA(control, BM_GETCHECK, 0, 0);
                 Alt(letter);
