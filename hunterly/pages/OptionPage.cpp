@@ -50,10 +50,8 @@ void OptionPage::InitControls()
 
 void OptionPage::AddTip(Tip const& tip)
 {
+    // An editable combo box's edit part gets the tip from the tooltip control.
     links.AddTip(tip.text, tip.id);
-    HWND const edit = FindWindowExA(GetDlgItem(GetWnd(), tip.id), nullptr, "Edit", nullptr);
-    if (edit)
-        links.AddTip(tip.text, edit);
 }
 
 void OptionPage::OnDestroy()
