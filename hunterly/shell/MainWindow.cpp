@@ -7,6 +7,7 @@
 #include "ShellRun.h"
 
 static_assert(MainWindow::ResultsPage == PropResults::TabIndex, "the results page's own tab");
+static_assert(MainWindow::StatisticsPage == PropStatistics::TabIndex, "the summary's own tab");
 
 namespace {
 
@@ -44,7 +45,6 @@ char const* const MainWindow::HelpFile = "Hunterly.chm";
 
 MainWindow::MainWindow(DName const& commandLine)
     : DDialog("Hunterly"),
-      statistics(IDD_STATISTICS),
       startButton(nullptr, IDC_STARTSEARCH),
       progress(nullptr, IDC_PROGRESS),
       status(nullptr, IDC_STATUS),
@@ -68,6 +68,7 @@ MainWindow::MainWindow(DName const& commandLine)
 
 MainWindow::~MainWindow()
 {
+    statistics.EndAnalysis();
     results.EndSearch();
 }
 
@@ -99,6 +100,11 @@ DName const& MainWindow::GetProgramPath() const
 PropResults& MainWindow::GetResultsPage()
 {
     return results;
+}
+
+PropStatistics& MainWindow::GetStatisticsPage()
+{
+    return statistics;
 }
 
 OptionPage* MainWindow::GetOptionPage(unsigned index) const
@@ -302,6 +308,13 @@ bool MainWindow::OnCommand(unsigned id, unsigned, HWND)
         return true;
     case IDC_STOPSEARCH:
         results.StopSearch();
+        statistics.StopAnalysis();
+        return true;
+    case IDM_LASTANALYSIS:
+        statistics.LastAnalysis();
+        return true;
+    case IDM_FULLANALYSIS:
+        statistics.FullAnalysis();
         return true;
     case IDM_NEWWINDOW:
         NewWindow();
@@ -354,8 +367,9 @@ bool MainWindow::OnCancel()
 
 void MainWindow::Close()
 {
-    // The worker writes to this window's controls and reads its criteria:
-    // it must be gone before they are.
+    // The workers write to this window's controls and the search reads
+    // its criteria: they must be gone before they are.
+    statistics.EndAnalysis();
     results.EndSearch();
     EndDialog(IDCANCEL);
 }
