@@ -478,9 +478,19 @@ TEST_F(PropStatisticsTest, StoppedFullAnalysisShowsNoTable)
 TEST_F(PropStatisticsTest, ClosingDuringAFullAnalysisEndsItFirst)
 {
     // Closed at once, before the walk has begun; closed while the walk
-    // stands at a folder's text (the close is queued before anything the
-    // worker posts after it); and destroyed at once without being closed.
-    std::vector<std::string> const waits = {"", tree.Dir(), tree.Dir() + "\\sub\\deep", ""};
+    // stands at the text of its first or of a later folder (the close is
+    // queued before anything the worker posts after it); and destroyed at
+    // once without being closed.
+    std::vector<std::string> const waits = {"", tree.Dir(), tree.Dir() + "\\sub", ""};
+    // Enough behind the first folders that a walk left alone would outlast
+    // the close.
+    ASSERT_TRUE(CreateDirectoryA(tree.Path("many").c_str(), nullptr));
+    for (int folder = 0; folder < 30; ++folder) {
+        std::string const path = tree.Path(("many\\" + std::to_string(folder)).c_str());
+        ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+        for (int file = 0; file < 10; ++file)
+            ASSERT_TRUE(TempFolder::Put(path + "\\" + std::to_string(file) + ".txt", "x"));
+    }
     for (unsigned round = 0; round < waits.size(); ++round) {
         SCOPED_TRACE(round);
         MainWindow& main = StartOnTree();
@@ -500,6 +510,10 @@ TEST_F(PropStatisticsTest, ClosingDuringAFullAnalysisEndsItFirst)
             Command(IDM_EXIT);
         else
             EXPECT_TRUE(PumpUntil([&main] { return !main.GetWnd(); }));
+        // Caught in its walk, the walk was stopped there, and waited for.
+        if (!waits[round].empty()) {
+            EXPECT_EQ(1, log->Count("Stopped processing folders."));
+        }
         log.reset();
         EXPECT_EQ(nullptr, main.GetWnd());
         EXPECT_FALSE(page.isWorkerRunning());
