@@ -17,6 +17,9 @@ int const NewColumnWidth = 75;
 // the worker ends.
 UINT_PTR const AskAgainTimer = 1;
 UINT const AskAgainMs = 50;
+// The attribute mode bit beside AttributeAny and AttributeNot: every
+// attribute of the mask.
+unsigned char const AttributeEvery = 2;
 // Attribute bits from 1 upward below this have a column each.
 unsigned const AttributeEnd = 65535;
 // The contents text shows at most this many characters of the phrase.
@@ -76,7 +79,7 @@ DName AttributeModeText(unsigned char mode)
         text += "not ";
     if (mode & DirectoryListingSpec::AttributeAny)
         text += "one of the attributes ";
-    else if (mode & 2)
+    else if (mode & AttributeEvery)
         text += "all of the attributes ";
     if (!text.isEmpty())
         text[0] = static_cast<char>(toupper(static_cast<unsigned char>(text[0])));
