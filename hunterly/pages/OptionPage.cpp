@@ -1,5 +1,6 @@
 #include "OptionPage.h"
 
+#include "DPropertySheet.h"
 #include "DReg.h"
 #include "SharedFlags.h"
 
@@ -42,6 +43,14 @@ bool OptionPage::OnInit()
         Load(stored);
     InitControls();
     return true;
+}
+
+void OptionPage::CommitAll(DPropertySheet const& sheet)
+{
+    for (unsigned i = 0; i < sheet.GetPageCount(); ++i) {
+        if (OptionPage* const page = dynamic_cast<OptionPage*>(sheet.GetPage(i)))
+            page->Commit();
+    }
 }
 
 void OptionPage::InitControls()

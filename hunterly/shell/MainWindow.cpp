@@ -8,6 +8,7 @@
 #include "StoredFormats.h"
 
 static_assert(MainWindow::ResultsPage == PropResults::TabIndex, "the results page's own tab");
+static_assert(MainWindow::StatisticsPage == PropStatistics::TabIndex, "the summary's own tab");
 
 namespace {
 
@@ -45,7 +46,6 @@ char const* const MainWindow::HelpFile = "Hunterly.chm";
 
 MainWindow::MainWindow(DName const& commandLine)
     : DDialog("Hunterly"),
-      statistics(IDD_STATISTICS),
       startButton(nullptr, IDC_STARTSEARCH),
       progress(nullptr, IDC_PROGRESS),
       status(nullptr, IDC_STATUS),
@@ -69,6 +69,7 @@ MainWindow::MainWindow(DName const& commandLine)
 
 MainWindow::~MainWindow()
 {
+    statistics.EndAnalysis();
     results.EndSearch();
 }
 
@@ -100,6 +101,11 @@ DName const& MainWindow::GetProgramPath() const
 PropResults& MainWindow::GetResultsPage()
 {
     return results;
+}
+
+PropStatistics& MainWindow::GetStatisticsPage()
+{
+    return statistics;
 }
 
 OptionPage* MainWindow::GetOptionPage(unsigned index) const
@@ -278,8 +284,7 @@ bool MainWindow::LoadProfile(DName const& file)
 
 void MainWindow::CommitPages() const
 {
-    for (unsigned i = 0; i < OptionPages; ++i)
-        GetOptionPage(i)->Commit();
+    OptionPage::CommitAll(sheet);
 }
 
 void MainWindow::StartSearch()
@@ -312,6 +317,13 @@ bool MainWindow::OnCommand(unsigned id, unsigned, HWND)
         return true;
     case IDC_STOPSEARCH:
         results.StopSearch();
+        statistics.StopAnalysis();
+        return true;
+    case IDM_LASTANALYSIS:
+        statistics.LastAnalysis();
+        return true;
+    case IDM_FULLANALYSIS:
+        statistics.FullAnalysis();
         return true;
     case IDM_NEWWINDOW:
         NewWindow();
@@ -364,8 +376,9 @@ bool MainWindow::OnCancel()
 
 void MainWindow::Close()
 {
-    // The worker writes to this window's controls and reads its criteria:
-    // it must be gone before they are.
+    // The workers write to this window's controls and the search reads
+    // its criteria: they must be gone before they are.
+    statistics.EndAnalysis();
     results.EndSearch();
     EndDialog(IDCANCEL);
 }

@@ -22,6 +22,7 @@
 #include "PropFileSizes.h"
 #include "PropPage.h"
 #include "PropResults.h"
+#include "PropStatistics.h"
 #include "SharedFlags.h"
 
 class MainWindow : public DDialog
@@ -52,6 +53,7 @@ public:
     DStatusWnd& GetStatus();
     DName const& GetProgramPath() const;
     PropResults& GetResultsPage();
+    PropStatistics& GetStatisticsPage();
     // The option pages by tab index; null from the results page on.
     OptionPage* GetOptionPage(unsigned index) const;
 
@@ -99,7 +101,7 @@ private:
     PropFileNames fileNames;
     PropFileSizes fileSizes;
     PropResults results;
-    PropPage statistics;
+    PropStatistics statistics;
     PropDates dates;
     DToolBar toolbar;
     DButton startButton;
