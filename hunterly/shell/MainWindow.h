@@ -14,6 +14,7 @@
 #include "DStatusWnd.h"
 #include "DToolBar.h"
 #include "DToolTip.h"
+#include "FileCommands.h"
 #include "DirectoryListingSpec.h"
 #include "PropAttribute.h"
 #include "PropContaining.h"
@@ -55,12 +56,12 @@ public:
     // The option pages by tab index; null from the results page on.
     OptionPage* GetOptionPage(unsigned index) const;
 
+    FileCommands& GetFileCommands();
+    // Every page in turn, so that each shows the criteria as they stand.
+    void ActivateAllPages();
+
     // Stops what runs, waits for it to end and ends the window's run.
     void Close();
-    // Load by name, with the status texts and error boxes of the commands.
-    // True when the file was read whole.
-    bool LoadStoredResults(DName const& file);
-    bool LoadProfile(DName const& file);
 
 protected:
     bool OnInit() override;
@@ -80,7 +81,6 @@ private:
     void CheckMenus() const;
     void CheckStyle() const;
     void PlaceBars();
-    void ActivateAllPages();
     void ActOnCommandLine();
     void StartSearch();
     void SetDisplayStyle(unsigned long style);
@@ -115,4 +115,5 @@ private:
     DName programPath;
     DirectoryListingSpec criteria;
     HICON icon;
+    FileCommands files;
 };
