@@ -109,6 +109,8 @@ TEST_F(SafeFileTest, UncommittedOrFailedSavesLeaveTheOldFile)
     // The target is held open elsewhere: the move fails, and a read-only
     // target keeps its protection.
     ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
+    DWORD const protection = GetFileAttributesA(target.c_str());
+    ASSERT_TRUE(protection & FILE_ATTRIBUTE_READONLY);
     {
         FileOper holder;
         ASSERT_TRUE(holder.Open(target.c_str(), false, false));
@@ -117,7 +119,7 @@ TEST_F(SafeFileTest, UncommittedOrFailedSavesLeaveTheOldFile)
         EXPECT_FALSE(save.Commit());
     }
     EXPECT_EQ("old bytes", TempFolder::Get(target));
-    EXPECT_EQ(DWORD(FILE_ATTRIBUTE_READONLY), GetFileAttributesA(target.c_str()));
+    EXPECT_EQ(protection, GetFileAttributesA(target.c_str()));
     EXPECT_EQ(std::vector<std::string>{"kept.dat"}, Files(folder.Dir()));
 
     // No folder to put a temporary file in, or no name at all.
