@@ -226,7 +226,7 @@ TEST_F(FileCommandsTest, RestoreOfAnythingButAWholeStoredFileKeepsTheList)
 
 TEST_F(FileCommandsTest, CompareShowsOnlyWhatChangedOnTheWorker)
 {
-    for (char const* name : {"same.txt", "grown.txt"})
+    for (char const* name : {"same.txt", "grown.txt", "folder now"})
         ASSERT_TRUE(TempFolder::Put(temp.Path(name), "data"));
     ASSERT_TRUE(TempFolder::Put(temp.Path("empty.txt"), ""));
     for (char const* name : {"kept", "gone"})
@@ -234,16 +234,19 @@ TEST_F(FileCommandsTest, CompareShowsOnlyWhatChangedOnTheWorker)
     Start();
     std::vector<std::string> const paths = {temp.Path("same.txt"), temp.Path("kept"),
                                             temp.Path("empty.txt"), temp.Path("grown.txt"),
-                                            temp.Path("gone")};
+                                            temp.Path("gone"), temp.Path("folder now")};
     ListEntries(paths);
     Run(IDM_STORERESULTS, temp.Path("then.hur"));
     ListEntries({temp.Path("same.txt"), temp.Path("kept")});
     Run(IDM_STORERESULTS, temp.Path("unchanged.hur"));
 
-    // An empty file deleted, a file grown, a folder removed.
+    // An empty file deleted, a file grown, a folder removed, a file that
+    // became a folder.
     ASSERT_TRUE(DeleteFileA(temp.Path("empty.txt").c_str()));
     ASSERT_TRUE(TempFolder::Put(temp.Path("grown.txt"), "more data"));
     ASSERT_TRUE(RemoveDirectoryA(temp.Path("gone").c_str()));
+    ASSERT_TRUE(DeleteFileA(temp.Path("folder now").c_str()));
+    ASSERT_TRUE(CreateDirectoryA(temp.Path("folder now").c_str(), nullptr));
 
     Watch();
     Run(IDM_COMPARE, temp.Path("then.hur"));
@@ -254,10 +257,11 @@ TEST_F(FileCommandsTest, CompareShowsOnlyWhatChangedOnTheWorker)
     EXPECT_EQ("Missing or bad length file sizes displayed from results.", Status());
     // The list holds every stored entry; the rows show the changed ones.
     EXPECT_EQ(paths, Paths());
-    ASSERT_EQ(3, Rows());
+    ASSERT_EQ(4, Rows());
     EXPECT_EQ("empty.txt", Cell(0, 0));
     EXPECT_EQ("grown.txt", Cell(1, 0));
     EXPECT_EQ("gone", Cell(2, 0));
+    EXPECT_EQ("folder now", Cell(3, 0));
     EXPECT_EQ(2, Results().RowEntry(0));
     EXPECT_EQ(4, Results().RowEntry(2));
     // Each entry was checked on the status line while the start button
@@ -313,13 +317,18 @@ TEST_F(FileCommandsTest, CompareStopsWhenAsked)
     Run(IDM_STORERESULTS, temp.Path("many.hur"));
     ASSERT_EQ("Results saved to a stored file.", Status());
 
-    // "S&top Search" as soon as the first entry is checked.
+    // As soon as the first entry is checked: a second compare, which waits
+    // for no one, then "S&top Search".
     Watch();
     log->trigger = "Checking";
-    log->action = [this] { Command(IDC_STOPSEARCH); };
+    log->action = [this] {
+        Run(IDM_COMPARE, temp.Path("many.hur"));
+        Command(IDC_STOPSEARCH);
+    };
     Run(IDM_COMPARE, temp.Path("many.hur"));
     ASSERT_TRUE(WaitForWorker());
     EXPECT_EQ("Stopped comparing results.", Status());
+    EXPECT_EQ(1, log->Count("A search is still running."));
     EXPECT_EQ(1, log->Count("Please wait while cleaning up for abort..."));
     EXPECT_GT(3, Rows());
     EXPECT_EQ(500u, Results().Size());
