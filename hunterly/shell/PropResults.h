@@ -1,6 +1,7 @@
 // PropResults: the "Results" page. It owns the window's result list, shows
-// it in its list view, runs the search that fills it on a worker thread and
-// keeps the list's display style across sessions.
+// it in its list view, runs the search that fills it and the compare of a
+// stored list with the disk on a worker thread, and keeps the list's
+// display style across sessions.
 //
 // The worker writes the main window's status line, progress bar and start
 // button and reads its criteria and switches: whoever destroys those must

@@ -147,6 +147,10 @@ TEST_F(FileCommandsTest, StoreThenRestoreGivesTheSameList)
     EXPECT_EQ(Filter("Hunterly Results *.hur", "*.hur", true), dialog.filter);
     EXPECT_FALSE(dialog.flags & (OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT));
 
+    // A dialog that answers with no name.
+    Run(IDM_STORERESULTS, "");
+    EXPECT_EQ("Invalid file name.", Status());
+
     // ".hur" comes to a name without an extension, to no other.
     Run(IDM_STORERESULTS, temp.Path("found"));
     EXPECT_EQ("Results saved to a stored file.", Status());
