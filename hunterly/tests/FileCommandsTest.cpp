@@ -17,6 +17,8 @@
 
 namespace {
 
+using Strings = std::vector<std::string>;
+
 // What the file dialog was shown, and what it answers.
 struct Dialog
 {
@@ -116,17 +118,6 @@ protected:
         log.reset(new StatusLog(Item(IDC_STATUS), Item(IDC_STARTSEARCH)));
     }
 
-    static std::vector<std::string> Filter(char const* kind, char const* pattern, bool first)
-    {
-        std::vector<std::string> pair = {kind, pattern};
-        std::vector<std::string> all = {"All Files *.*", "*.*"};
-        if (first)
-            pair.insert(pair.end(), all.begin(), all.end());
-        else
-            pair.insert(pair.begin(), all.begin(), all.end());
-        return pair;
-    }
-
     TempFolder temp;
     std::unique_ptr<StatusLog> log;
 };
@@ -144,7 +135,7 @@ TEST_F(FileCommandsTest, StoreThenRestoreGivesTheSameList)
     Cancel(IDM_STORERESULTS);
     EXPECT_EQ("Results were not stored.", Status());
     EXPECT_EQ("Storing Results", dialog.title);
-    EXPECT_EQ(Filter("Hunterly Results *.hur", "*.hur", true), dialog.filter);
+    EXPECT_EQ((Strings{"Hunterly Results *.hur", "*.hur", "All Files *.*", "*.*"}), dialog.filter);
     EXPECT_FALSE(dialog.flags & (OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT));
 
     // A dialog that answers with no name.
@@ -362,7 +353,7 @@ TEST_F(FileCommandsTest, SaveAsTextWritesTheReport)
     Cancel(IDM_SAVETEXT);
     EXPECT_EQ("No file(s) loaded.", Status());
     EXPECT_EQ("Saving Results as Text", dialog.title);
-    EXPECT_EQ(Filter("Text Files *.txt", "*.txt", false), dialog.filter);
+    EXPECT_EQ((Strings{"All Files *.*", "*.*", "Text Files *.txt", "*.txt"}), dialog.filter);
 
     // No extension is added.
     Run(IDM_SAVETEXT, temp.Path("report"));
@@ -417,7 +408,7 @@ TEST_F(FileCommandsTest, ProfileRoundTripThroughEveryPage)
     Cancel(IDM_SAVEPROFILE);
     EXPECT_EQ("No file(s) loaded.", Status());
     EXPECT_EQ("Saving Profile", dialog.title);
-    EXPECT_EQ(Filter("Hunterly Profiles *.hup", "*.hup", true), dialog.filter);
+    EXPECT_EQ((Strings{"Hunterly Profiles *.hup", "*.hup", "All Files *.*", "*.*"}), dialog.filter);
     EXPECT_FALSE(dialog.flags & (OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT));
     Run(IDM_SAVEPROFILE, temp.Path("search"));
     EXPECT_EQ("Profile was saved successfully.", Status());
