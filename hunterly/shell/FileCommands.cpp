@@ -224,8 +224,9 @@ void FileCommands::SaveProfile()
         Fail("Could not create profile", "Could not create profile.");
         return;
     }
-    // The pages' edits not yet in the criteria go in here, before the
-    // record is written, as before a search.
+    // The one place where the pages' pending edits are to be taken into
+    // the criteria before they are written, as before a search, once the
+    // pages can hand them over.
     FileOper& f = out.GetFile();
     bool const saved = WriteMagic(f, CommandLine::ProfileMagic) && window.GetCriteria().Write(f)
                        && out.Commit();
