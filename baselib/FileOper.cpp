@@ -363,6 +363,11 @@ bool FileOper::Write(void const* data, unsigned long const& len)
     return true;
 }
 
+bool FileOper::Flush()
+{
+    return isWrite() && FlushFileBuffers(handle_);
+}
+
 bool FileOper::Writei(unsigned const* data, unsigned long const& count)
 {
     unsigned long const n = count;

@@ -62,6 +62,9 @@ public:
     bool Write(void const* data, unsigned long const& len);
     bool Writei(unsigned const* data, unsigned long const& count);
     bool Writes(char const* text);
+    // What was written reaches the disk; false when nothing is open for
+    // writing or the platform cannot write it out.
+    bool Flush();
 
     // Text lines.
     bool wlf();

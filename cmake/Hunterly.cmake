@@ -46,3 +46,17 @@ function(hunterly_version target description)
     set_source_files_properties(${rc} PROPERTIES GENERATED TRUE)
     target_sources(${target} PRIVATE ${rc})
 endfunction()
+
+# A test program that fills a disk gets a small disk of its own, mounted
+# before it runs where the machine allows it, and its folder in the
+# environment (HUNTERLY_SMALL_DISK); see cmake/small-disk.sh.
+function(hunterly_small_disk test)
+    set(folder ${CMAKE_CURRENT_BINARY_DIR}/small-disk)
+    set(script ${PROJECT_SOURCE_DIR}/cmake/small-disk.sh)
+    add_test(NAME ${test}_small_disk COMMAND sh ${script} mount ${folder})
+    add_test(NAME ${test}_small_disk_end COMMAND sh ${script} unmount ${folder})
+    set_tests_properties(${test}_small_disk PROPERTIES FIXTURES_SETUP ${test}_small_disk)
+    set_tests_properties(${test}_small_disk_end PROPERTIES FIXTURES_CLEANUP ${test}_small_disk)
+    set_property(TEST ${test} APPEND PROPERTY FIXTURES_REQUIRED ${test}_small_disk)
+    set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "HUNTERLY_SMALL_DISK=Z:${folder}")
+endfunction()

@@ -105,6 +105,9 @@ public:
     // Empties the list, closes the listing, clears the found entry and the
     // work path; the totals stay.
     void Destroy();
+    // The two result lists change places, and each list view shows its new
+    // list whole: a list read apart comes in only once it was read whole.
+    void SwapList(DFileLoad& other);
 
     // The body of a stored-results file: the count and the records. Read
     // replaces the list; a body that ends early or is damaged gives false
@@ -149,6 +152,12 @@ public:
     // Rows 0, 1, ... show positions first to last - 1 anew; first below 1
     // is the head, last below 1 the end. With the whole list, the whole view.
     bool DrawAllFiles(int first, int last);
+    // The view of the entries that no longer match the disk: a folder that
+    // is no longer a folder, a file that is missing or whose size changed.
+    // Runs as a walk does, with the progress bar at the entry checked, each
+    // path after "Checking" on the status line, stopped by SetAbort. False
+    // when it was stopped before the last entry.
+    bool ShowChangedEntries();
 
     // ---- Matching (the content test runs only inside a walk)
     bool IsFileSpec(DirectoryListingSpec const& spec, DFile const& entry) const;

@@ -395,3 +395,17 @@ void DFileLoad::Destroy()
     found_.Destroy();
     workPath_.Destroy();
 }
+
+void DFileLoad::SwapList(DFileLoad& other)
+{
+    if (this == &other)
+        return;
+    // No row may show a record while the records change hands.
+    ResetList();
+    other.ResetList();
+    results_.Swap(other.results_);
+    Changed();
+    other.Changed();
+    DrawNewRows(true);
+    other.DrawNewRows(true);
+}

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "DListControl.h"
+#include "DStatusWnd.h"
 
 namespace {
 
@@ -114,6 +115,43 @@ void DFileLoad::DrawNewRows(bool now)
     FitRows(n);
     rows_.ShowAll(n);
     ShowRowCount(false);
+}
+
+bool DFileLoad::ShowChangedEntries()
+{
+    walk_.store(Running);
+    progress_.Begin(bar_);
+    ClearRows();
+    unsigned const n = Size();
+    long long const offset = DFile::LocalOffset();
+    unsigned row = 0;
+    unsigned pos = 0;
+    for (; pos < n && !isStopping(); ++pos) {
+        DFile const& stored = *results_(pos);
+        if (status_)
+            status_->MergeText("Checking", stored.GetFullPath(), false);
+        // Found by its directory entry, not opened: a folder cannot be
+        // opened as a file, and a file in use keeps its size.
+        DFile now;
+        bool const differs = !now.FromPath(stored.GetFullPath()) || now.isDir() != stored.isDir()
+                             || (!stored.isDir() && now.GetFileSize64() != stored.GetFileSize64());
+        if (differs && list_ && rows_.Show(row, pos)) {
+            FitRecord(stored, offset);
+            ++row;
+        }
+        // The view takes new rows in batches, as from a walk.
+        DWORD const tick = GetTickCount();
+        if (tick - lastBatch_ >= RowInterval) {
+            lastBatch_ = tick;
+            ShowRowCount(false);
+        }
+        progress_.Show(pos + 1);
+    }
+    bool const whole = pos == n && !isStopping();
+    ShowRowCount(true);
+    progress_.End();
+    walk_.store(Idle);
+    return whole;
 }
 
 unsigned DFileLoad::CellText(unsigned row, unsigned column, char* room,

@@ -1,5 +1,6 @@
 #include "OptionPage.h"
 
+#include "DPropertySheet.h"
 #include "DReg.h"
 #include "SharedFlags.h"
 
@@ -44,16 +45,22 @@ bool OptionPage::OnInit()
     return true;
 }
 
+void OptionPage::CommitAll(DPropertySheet const& sheet)
+{
+    for (unsigned i = 0; i < sheet.GetPageCount(); ++i) {
+        if (OptionPage* const page = dynamic_cast<OptionPage*>(sheet.GetPage(i)))
+            page->Commit();
+    }
+}
+
 void OptionPage::InitControls()
 {
 }
 
 void OptionPage::AddTip(Tip const& tip)
 {
+    // An editable combo box's edit part gets the tip from the tooltip control.
     links.AddTip(tip.text, tip.id);
-    HWND const edit = FindWindowExA(GetDlgItem(GetWnd(), tip.id), nullptr, "Edit", nullptr);
-    if (edit)
-        links.AddTip(tip.text, edit);
 }
 
 void OptionPage::OnDestroy()

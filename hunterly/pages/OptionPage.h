@@ -25,6 +25,7 @@
 
 #include "PropPage.h"
 
+class DPropertySheet;
 class DReg;
 
 class OptionPage : public PropPage
@@ -45,6 +46,10 @@ public:
     // New Search: what the page keeps beside the criteria record returns to
     // its start; the main window empties the record itself.
     virtual void Reset();
+    // Every option page of the sheet takes what its controls hold and has
+    // not yet written: a search, a profile save and the summary read the
+    // criteria only after this.
+    static void CommitAll(DPropertySheet const& sheet);
     // Edits the page still holds in a control go into the criteria record;
     // whatever reads the record (a search, a profile save, the summary)
     // has the window call it first.

@@ -1,13 +1,12 @@
 #include "MainWindow.h"
 
-#include "DMsgBox.h"
 #include "DReg.h"
-#include "FileOper.h"
 #include "Resource.h"
 #include "ShellRun.h"
 #include "StoredFormats.h"
 
 static_assert(MainWindow::ResultsPage == PropResults::TabIndex, "the results page's own tab");
+static_assert(MainWindow::StatisticsPage == PropStatistics::TabIndex, "the summary's own tab");
 
 namespace {
 
@@ -45,7 +44,6 @@ char const* const MainWindow::HelpFile = "Hunterly.chm";
 
 MainWindow::MainWindow(DName const& commandLine)
     : DDialog("Hunterly"),
-      statistics(IDD_STATISTICS),
       startButton(nullptr, IDC_STARTSEARCH),
       progress(nullptr, IDC_PROGRESS),
       status(nullptr, IDC_STATUS),
@@ -53,7 +51,8 @@ MainWindow::MainWindow(DName const& commandLine)
       line(commandLine),
       programPath(line.GetWord(0)),
       criteria(0),
-      icon(LoadAppIcon(IDR_MAINFRAME))
+      icon(LoadAppIcon(IDR_MAINFRAME)),
+      files(*this)
 {
     PropPage* const inTabOrder[] = {&fileNames, &attributes, &fileSizes, &dates,
                                     &containing, &results, &statistics};
@@ -69,6 +68,7 @@ MainWindow::MainWindow(DName const& commandLine)
 
 MainWindow::~MainWindow()
 {
+    statistics.EndAnalysis();
     results.EndSearch();
 }
 
@@ -100,6 +100,16 @@ DName const& MainWindow::GetProgramPath() const
 PropResults& MainWindow::GetResultsPage()
 {
     return results;
+}
+
+PropStatistics& MainWindow::GetStatisticsPage()
+{
+    return statistics;
+}
+
+FileCommands& MainWindow::GetFileCommands()
+{
+    return files;
 }
 
 OptionPage* MainWindow::GetOptionPage(unsigned index) const
@@ -215,11 +225,11 @@ void MainWindow::ActOnCommandLine()
         DName const first = line.GetWord(1);
         bool const more = line.GetCount() > 2;
         if (StoredFormats::GetKind(first) == StoredFormats::StoredResults) {
-            LoadStoredResults(first);
+            files.LoadStoredResults(first);
             if (more)
                 status.SetText("Only one stored results file could be loaded.");
         } else {
-            LoadProfile(first);
+            files.LoadProfile(first);
             if (more)
                 status.SetText("Only one profile could be loaded.");
         }
@@ -231,57 +241,9 @@ void MainWindow::ActOnCommandLine()
     status.SetText(CommandLine::SearchText(seen));
 }
 
-bool MainWindow::LoadStoredResults(DName const& file)
-{
-    auto const unable = [this, &file]() {
-        DMsgBox(GetWnd()).ErrorFile("Could not open stored results or it was invalid ", file,
-                                    "Invalid Results");
-        status.SetText("Was unable to load stored results.");
-        return false;
-    };
-    FileOper f;
-    if (StoredFormats::GetKind(file) != StoredFormats::StoredResults
-        || !f.Open(file.Name(), false, false))
-        return unable();
-    status.SetText("Loading results...");
-    // The file may have changed since it was recognised.
-    if (static_cast<unsigned long>(f.Qread()) != StoredFormats::StoredResultsMagic) {
-        status.SetText("The file was not a valid stored file.");
-        return false;
-    }
-    status.SetText("Loading results, please wait...");
-    // A damaged body is not passed off as restored; the records before
-    // the damage stay listed.
-    if (!results.Restore(f))
-        return unable();
-    sheet.SetActivePage(ResultsPage);
-    status.SetText("Results restored from file.");
-    return true;
-}
-
-bool MainWindow::LoadProfile(DName const& file)
-{
-    FileOper f;
-    if (StoredFormats::GetKind(file) != StoredFormats::Profile
-        || !f.Open(file.Name(), false, false)) {
-        DMsgBox(GetWnd()).ErrorFile("Could not open profile or it was invalid ", file,
-                                    "Invalid Profile");
-        status.SetText("Was unable to load specified profile.");
-        return false;
-    }
-    bool const read = static_cast<unsigned long>(f.Qread()) == StoredFormats::ProfileMagic
-                      && criteria.Read(f);
-    status.SetText(read ? "Profile was loaded successfully." : "Could not read profile.");
-    // Every page shows the criteria as far as they were read.
-    ActivateAllPages();
-    sheet.SetActivePage(FileNamesPage);
-    return read;
-}
-
 void MainWindow::CommitPages() const
 {
-    for (unsigned i = 0; i < OptionPages; ++i)
-        GetOptionPage(i)->Commit();
+    OptionPage::CommitAll(sheet);
 }
 
 void MainWindow::StartSearch()
@@ -302,6 +264,8 @@ void MainWindow::SetDisplayStyle(unsigned long style)
 
 bool MainWindow::OnCommand(unsigned id, unsigned, HWND)
 {
+    if (files.OnCommand(id))
+        return true;
     for (unsigned long style = 0; style < StyleCount; ++style) {
         if (id == StyleCommands[style]) {
             SetDisplayStyle(style);
@@ -314,6 +278,13 @@ bool MainWindow::OnCommand(unsigned id, unsigned, HWND)
         return true;
     case IDC_STOPSEARCH:
         results.StopSearch();
+        statistics.StopAnalysis();
+        return true;
+    case IDM_LASTANALYSIS:
+        statistics.LastAnalysis();
+        return true;
+    case IDM_FULLANALYSIS:
+        statistics.FullAnalysis();
         return true;
     case IDM_NEWWINDOW:
         NewWindow();
@@ -369,8 +340,9 @@ bool MainWindow::OnCancel()
 
 void MainWindow::Close()
 {
-    // The worker writes to this window's controls and reads its criteria:
-    // it must be gone before they are.
+    // The workers write to this window's controls and the search reads
+    // its criteria: they must be gone before they are.
+    statistics.EndAnalysis();
     results.EndSearch();
     EndDialog(IDCANCEL);
 }

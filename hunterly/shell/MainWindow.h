@@ -15,6 +15,7 @@
 #include "DToolBar.h"
 #include "DToolTip.h"
 #include "DirectoryListingSpec.h"
+#include "FileCommands.h"
 #include "PropAttribute.h"
 #include "PropContaining.h"
 #include "PropDates.h"
@@ -22,6 +23,7 @@
 #include "PropFileSizes.h"
 #include "PropPage.h"
 #include "PropResults.h"
+#include "PropStatistics.h"
 #include "SharedFlags.h"
 
 class MainWindow : public DDialog
@@ -52,17 +54,18 @@ public:
     DStatusWnd& GetStatus();
     DName const& GetProgramPath() const;
     PropResults& GetResultsPage();
+    PropStatistics& GetStatisticsPage();
     // The option pages by tab index; null from the results page on.
     OptionPage* GetOptionPage(unsigned index) const;
 
     // Every option page hands over the edits its controls still hold.
     void CommitPages() const;
+    FileCommands& GetFileCommands();
+    // Every page in turn, so that each shows the criteria as they stand.
+    void ActivateAllPages();
+
     // Stops what runs, waits for it to end and ends the window's run.
     void Close();
-    // Load by name, with the status texts and error boxes of the commands.
-    // True when the file was read whole.
-    bool LoadStoredResults(DName const& file);
-    bool LoadProfile(DName const& file);
 
 protected:
     bool OnInit() override;
@@ -82,7 +85,6 @@ private:
     void CheckMenus() const;
     void CheckStyle() const;
     void PlaceBars();
-    void ActivateAllPages();
     void ActOnCommandLine();
     void StartSearch();
     void SetDisplayStyle(unsigned long style);
@@ -100,7 +102,7 @@ private:
     PropFileNames fileNames;
     PropFileSizes fileSizes;
     PropResults results;
-    PropPage statistics;
+    PropStatistics statistics;
     PropDates dates;
     DToolBar toolbar;
     DButton startButton;
@@ -118,4 +120,5 @@ private:
     DName programPath;
     DirectoryListingSpec criteria;
     HICON icon;
+    FileCommands files;
 };

@@ -134,10 +134,26 @@ bool PropResults::Restore(FileOper& f)
 {
     if (!BeginRun())
         return false;
-    results.SetupControls(nullptr, nullptr, links.status, &list);
-    bool const read = results.Read(f);
+    // Read apart: a damaged file leaves the list the user had.
+    DFileLoad stored;
+    bool const read = stored.Read(f);
+    if (read) {
+        results.SetupControls(nullptr, nullptr, links.status, &list);
+        results.SwapList(stored);
+    }
     EndRun();
     return read;
+}
+
+bool PropResults::StartCompare(DFileLoad& stored)
+{
+    if (!links.flags || worker.isRunning())
+        return false;
+    incoming.SwapList(stored);
+    if (worker.Start(CompareWorker, this))
+        return true;
+    stored.SwapList(incoming);
+    return false;
 }
 
 unsigned long PropResults::SearchWorker(void* page)
@@ -146,7 +162,13 @@ unsigned long PropResults::SearchWorker(void* page)
     return 0;
 }
 
-void PropResults::Search()
+unsigned long PropResults::CompareWorker(void* page)
+{
+    static_cast<PropResults*>(page)->Compare();
+    return 0;
+}
+
+bool PropResults::TakeList()
 {
     // A list command of the page may hold the list for a while; a run that
     // still holds it after the wait keeps it to itself.
@@ -154,13 +176,20 @@ void PropResults::Search()
     while (!BeginRun()) {
         if (GetTickCount() - began >= WaitForRun) {
             ShowStatus(StoppedText);
-            return;
+            return false;
         }
         Sleep(RunPollMs);
     }
     if (startButton)
         startButton->Disable();
     results.StoreCurrentDir();
+    return true;
+}
+
+void PropResults::Search()
+{
+    if (!TakeList())
+        return;
 
     bool const subfolders = links.flags->searchSubfolders;
     bool const fast = links.flags->optimizeForSpeed;
@@ -185,6 +214,26 @@ void PropResults::Search()
     results.LoadAllDirListings(*links.criteria, subfolders);
     ShowStatus(DName("Found ") + results.GetTotalMatches() + " matches in "
                + results.GetTotalSearchMilliseconds() / 1000 + " seconds.");
+    FinishRun();
+}
+
+void PropResults::Compare()
+{
+    if (!TakeList()) {
+        incoming.Destroy();
+        return;
+    }
+    // Detached, the list is not drawn whole on its way in.
+    results.SetupControls(nullptr, nullptr, nullptr, nullptr);
+    results.SwapList(incoming);
+    incoming.Destroy();
+    bool const fast = links.flags->optimizeForSpeed;
+    results.SetupControls(fast ? nullptr : links.progress, nullptr, links.status, &list);
+    if (links.progress)
+        links.progress->SetRange(results.Size());
+    ShowStatus(results.ShowChangedEntries()
+                   ? "Missing or bad length file sizes displayed from results."
+                   : "Stopped comparing results.");
     FinishRun();
 }
 

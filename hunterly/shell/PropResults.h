@@ -1,6 +1,7 @@
 // PropResults: the "Results" page. It owns the window's result list, shows
-// it in its list view, runs the search that fills it on a worker thread and
-// keeps the list's display style across sessions.
+// it in its list view, runs the search that fills it and the compare of a
+// stored list with the disk on a worker thread, and keeps the list's
+// display style across sessions.
 //
 // The worker writes the main window's status line, progress bar and start
 // button and reads its criteria and switches: whoever destroys those must
@@ -65,9 +66,13 @@ public:
     // the status line attached; false while the list is in use.
     bool Redraw();
     // Replaces the list with a stored one read from the file's body;
-    // false when it is damaged (the records before the damage stay) or
-    // the list is in use.
+    // false, with the list as it was, when the body is damaged or the
+    // list is in use.
     bool Restore(FileOper& f);
+    // Makes stored the list (stored takes an empty one) and shows, on the
+    // worker as a search runs, only the entries that differ from the disk.
+    // False while a worker still runs.
+    bool StartCompare(DFileLoad& stored);
 
 protected:
     bool OnInit() override;
@@ -77,13 +82,19 @@ protected:
 
 private:
     static unsigned long SearchWorker(void* page);
+    static unsigned long CompareWorker(void* page);
+    // The worker's start: waits for the list to come free and holds it.
+    bool TakeList();
     void Search();
+    void Compare();
     void FinishRun();
     void ShowStatus(DName const& text) const;
     void FitList() const;
 
     DListControl list;
     DFileLoad results;
+    // A stored list on its way to the compare's worker.
+    DFileLoad incoming;
     DButton* startButton;
     unsigned long style;
     // The list's margins in the page, kept as the page is resized.

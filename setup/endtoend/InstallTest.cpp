@@ -290,6 +290,9 @@ protected:
     {
         if (!isWine())
             GTEST_SKIP() << "installs into the machine: runs only in a throw-away wine prefix";
+        // setup.exe writes the prefix's own current user, not the scratch key
+        // that the test programs' main() puts in its place.
+        ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, nullptr));
         std::string const built = Built();
         ASSERT_FALSE(built.empty()) << "HUNTERLY_BIN names the built programs";
         ASSERT_TRUE(CreateDirectoryA(source.c_str(), nullptr));

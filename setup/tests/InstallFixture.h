@@ -36,12 +36,9 @@ protected:
         ASSERT_TRUE(temp.isMade());
         GetCurrentDirectoryA(MAX_PATH, savedDir);
         ASSERT_TRUE(SetCurrentDirectoryA(temp.Dir().c_str()));
-        scratch = "Software\\HunterlyInstallTests\\" + std::to_string(GetCurrentProcessId());
-        // Both are made before either hive is redirected.
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, (scratch + "\\user").c_str(), &user));
-        ASSERT_EQ(ERROR_SUCCESS,
-                  RegCreateKeyA(HKEY_CURRENT_USER, (scratch + "\\classes").c_str(), &classes));
-        ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, user));
+        // The current user is the test run's scratch key already; the
+        // classes hive goes to a key inside it.
+        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyA(HKEY_CURRENT_USER, ClassesKey, &classes));
         ASSERT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CLASSES_ROOT, classes));
         boxes.clear();
         boxBefore = DMsgBox::SetShow(RecordBox);
@@ -50,11 +47,9 @@ protected:
     void TearDown() override
     {
         DMsgBox::SetShow(boxBefore);
-        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
         RegOverridePredefKey(HKEY_CLASSES_ROOT, nullptr);
-        RegCloseKey(user);
         RegCloseKey(classes);
-        RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\HunterlyInstallTests");
+        RegDeleteTreeA(HKEY_CURRENT_USER, ClassesKey);
         SetCurrentDirectoryA(savedDir);
     }
 
@@ -116,8 +111,7 @@ private:
     static inline char const* pressCaption = "";
     static inline int pressId = 0;
     char savedDir[MAX_PATH] = "";
-    std::string scratch;
-    HKEY user = nullptr;
+    static constexpr char const* ClassesKey = "Software\\HunterlyInstallTests\\classes";
     HKEY classes = nullptr;
     DMsgBox::ShowFunction boxBefore = nullptr;
 };

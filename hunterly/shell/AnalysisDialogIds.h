@@ -1,0 +1,4 @@
+// Control ids of the analysis table.
+#pragma once
+
+#define IDC_ANALYSISLIST 1079
