@@ -454,8 +454,9 @@ void MainWindow::Refresh()
 void MainWindow::NewSearch()
 {
     // A search reads the criteria: it ends before they are emptied under
-    // it.
+    // it. A full analysis walks a copy of its own and is only stopped.
     results.EndSearch();
+    statistics.StopAnalysis();
     // A phrase still in its box is taken now, so that it cannot come back
     // into the emptied criteria when the box loses the focus.
     CommitPages();

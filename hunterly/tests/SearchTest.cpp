@@ -376,7 +376,7 @@ TEST_F(SearchTest, NewSearchEmptiesTheCriteriaTheResultsAndTheMarks)
     EXPECT_TRUE(isNothingSought(Start().GetCriteria()));
 }
 
-TEST_F(SearchTest, NewSearchDuringASearchEndsItFirst)
+TEST_F(SearchTest, NewSearchEndsASearchAndStopsAFullAnalysis)
 {
     MainWindow& main = StartOnTree();
     Watch();
@@ -395,6 +395,15 @@ TEST_F(SearchTest, NewSearchDuringASearchEndsItFirst)
     EXPECT_EQ("All search options have been reset.", Status());
     EXPECT_TRUE(isNothingSought(main.GetCriteria()));
     ExpectEnded();
+
+    // A full analysis of the tree is stopped: it ends without its table.
+    main.GetCriteria().folders.InsertRight(DName(tree.Dir().c_str()));
+    PropStatistics& summary = main.GetStatisticsPage();
+    ASSERT_TRUE(summary.FullAnalysis());
+    Command(IDM_NEWSEARCH);
+    ASSERT_TRUE(PumpUntil([&summary] { return !summary.isAnalysisBusy(); }));
+    EXPECT_EQ("Analysis was aborted.", Status());
+    EXPECT_TRUE(isNothingSought(main.GetCriteria()));
 }
 
 TEST_F(SearchTest, DisplayStylesFromTheMenu)
