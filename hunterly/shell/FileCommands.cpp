@@ -256,6 +256,9 @@ bool FileCommands::LoadProfile(DName const& file)
     bool const whole = static_cast<unsigned long>(f.Qread()) == StoredFormats::ProfileMagic
                        && read.Read(f);
     if (whole) {
+        // A phrase still being typed is taken first: its box would give it
+        // back over the profile's when the focus leaves it.
+        window.CommitPages();
         // A copy of the record leaves its radix out; the profile's counts.
         criteria = read;
         criteria.radix = read.radix;

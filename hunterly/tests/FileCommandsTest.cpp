@@ -8,6 +8,7 @@
 
 #include "FileCommands.h"
 #include "MainWindowFixture.h"
+#include "PropContainingIds.h"
 #include "ShellDialogs.h"
 #include "SmallDisk.h"
 #include "StatusLog.h"
@@ -450,6 +451,28 @@ TEST_F(FileCommandsTest, ProfileRoundTripThroughEveryPage)
     EXPECT_EQ("Could not open profile or it was invalid \"" + temp.Path("found.hur") + "\".",
               boxes[0].text);
     EXPECT_EQ(want, fields(criteria));
+}
+
+TEST_F(FileCommandsTest, ProfileLoadedOverAPhraseStillBeingTyped)
+{
+    MainWindow& main = Start();
+    main.GetCriteria().containingMode = 1;
+    main.GetCriteria().containing = DName("alpha");
+    Run(IDM_SAVEPROFILE, temp.Path("alpha.hup"));
+    // Another phrase typed, its box still in the focus.
+    main.GetSheet().SetActivePage(MainWindow::ContainingPage);
+    HWND const box =
+        GetDlgItem(main.GetOptionPage(MainWindow::ContainingPage)->GetWnd(), IDC_CONTAINING_PHRASES);
+    SetFocus(box);
+    for (char key : std::string(" beta"))
+        SendMessageA(box, WM_CHAR, static_cast<unsigned char>(key), 1);
+    Run(IDM_LOADPROFILE, temp.Path("alpha.hup"));
+    EXPECT_EQ("Profile was loaded successfully.", Status());
+    // The focus left the box as its page went; the profile's phrase stays.
+    EXPECT_NE(box, GetFocus());
+    EXPECT_STREQ("alpha", main.GetCriteria().containing.Name());
+    main.GetSheet().SetActivePage(MainWindow::ContainingPage);
+    EXPECT_EQ("alpha", Text(box));
 }
 
 TEST_F(FileCommandsTest, SavesOnAFullDiskKeepTheOldFiles)
