@@ -132,7 +132,8 @@ bool DPropertySheet::SetActivePage(unsigned index)
     PlacePage(next->GetWnd());
     next->OnSetActive();
     ShowWindow(next->GetWnd(), SW_SHOW);
-    if (focusGoes)
+    // A page may have given the focus to a control of its choice.
+    if (focusGoes && !IsChild(next->GetWnd(), GetFocus()))
         FocusPage();
     return true;
 }
@@ -158,7 +159,7 @@ bool DPropertySheet::TranslateKey(MSG const& msg)
     unsigned const from = active < 0 ? 0 : static_cast<unsigned>(active);
     unsigned const to = forward ? (from + 1) % count : (from + count - 1) % count;
     bool const onStrip = GetFocus() == GetTabWnd();
-    if (SetActivePage(to) && !onStrip)
+    if (SetActivePage(to) && !onStrip && !IsChild(pages[to]->GetWnd(), GetFocus()))
         FocusPage();
     return true;
 }

@@ -2,8 +2,9 @@
 // window it sits in. Pages are added before the sheet is made; each page's
 // window is made when the page is first shown, and the sheet tells a page
 // when it is shown and hidden. Showing another page moves the focus to its
-// first control when the focus was on the page that goes; the tab strip
-// keeps the focus it has, as it does in a native sheet.
+// first control when the focus was on the page that goes, unless the page
+// took it itself; the tab strip keeps the focus it has, as it does in a
+// native sheet.
 #pragma once
 
 #include "DDialog.h"

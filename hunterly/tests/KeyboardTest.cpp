@@ -11,6 +11,7 @@
 
 #include "HeldKeys.h"
 #include "MainWindowFixture.h"
+#include "PropStatisticsIds.h"
 #include "StatusLog.h"
 #include "TempFolder.h"
 
@@ -167,14 +168,16 @@ TEST_F(KeyboardTest, ControlKeysTurnThePagesAndTheFocusFollows)
     MainWindow& main = Start();
     HWND const strip = main.GetSheet().GetTabWnd();
     // The key pressed on the first control of the page shown: the page
-    // comes and its first control takes the focus (the tab strip keeps
-    // it on a page without controls).
-    auto const turn = [this, strip](WPARAM key, int page) {
-        HWND const from = First(static_cast<unsigned>(Shown()));
-        SetFocus(from);
+    // comes and its first control takes the focus; the summary gives it
+    // to its grid.
+    auto const turn = [this](WPARAM key, int page) {
+        SetFocus(First(static_cast<unsigned>(Shown())));
         EXPECT_TRUE(Press(key));
         EXPECT_EQ(page, Shown());
-        EXPECT_EQ(from == strip ? strip : First(static_cast<unsigned>(page)), Focus()) << page;
+        HWND const summaryGrid = GetDlgItem(PageWnd(MainWindow::StatisticsPage), IDC_OPTIONGRID);
+        EXPECT_EQ(page == MainWindow::StatisticsPage ? summaryGrid : First(static_cast<unsigned>(page)),
+                  Focus())
+            << page;
     };
     {
         HeldKeys const control{VK_CONTROL};
@@ -199,14 +202,15 @@ TEST_F(KeyboardTest, ControlKeysTurnThePagesAndTheFocusFollows)
 
         // The tab strip keeps the focus, as arrows on it would.
         SetFocus(strip);
-        EXPECT_TRUE(Press(VK_NEXT));
-        EXPECT_EQ(MainWindow::StatisticsPage, Shown());
+        EXPECT_TRUE(Press(VK_PRIOR));
+        EXPECT_EQ(MainWindow::ContainingPage, Shown());
         EXPECT_EQ(strip, Focus());
     }
     // Without Ctrl, Tab moves the focus and leaves the page.
-    SetFocus(First(MainWindow::StatisticsPage));
+    SetFocus(First(MainWindow::ContainingPage));
     EXPECT_TRUE(Press(VK_TAB));
-    EXPECT_EQ(MainWindow::StatisticsPage, Shown());
+    EXPECT_EQ(MainWindow::ContainingPage, Shown());
+    EXPECT_NE(First(MainWindow::ContainingPage), Focus());
 
     // A page the program shows takes the focus from the page it hides.
     main.GetSheet().SetActivePage(MainWindow::DatesPage);
