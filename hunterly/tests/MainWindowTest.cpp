@@ -9,6 +9,9 @@
 #include "DTabControl.h"
 #include "HunterlyVersion.h"
 #include "MainWindowFixture.h"
+#include "PropAttributeIds.h"
+#include "PropContainingIds.h"
+#include "PropFileSizesIds.h"
 #include "TempFolder.h"
 
 #include <commctrl.h>
@@ -172,6 +175,45 @@ TEST_F(MainWindowTest, SwitchesFlipWithTheirChecksAndTexts)
     Command(IDM_REFRESH);
     EXPECT_EQ(4, Shown());
     EXPECT_EQ("All search options have been refreshed.", Status());
+}
+
+TEST_F(MainWindowTest, RefreshShowsTheCriteriaOnEveryPage)
+{
+    MainWindow& main = Start();
+    main.GetSheet().SetActivePage(MainWindow::ContainingPage);
+    // Criteria changed behind the pages' backs.
+    DirectoryListingSpec& c = main.GetCriteria();
+    c.names.InsertRight(DName("*.txt"));
+    c.attributeMode = DirectoryListingSpec::AttributeAny;
+    c.attributeMask = FILE_ATTRIBUTE_READONLY;
+    c.sizeMode = DirectoryListingSpec::SizeRange;
+    c.sizeValue = 10;
+    c.sizeUpper = 5000;
+    c.containingMode = 1;
+    c.containing = DName("alpha");
+    Command(IDM_REFRESH);
+    EXPECT_EQ("All search options have been refreshed.", Status());
+    EXPECT_EQ(MainWindow::ContainingPage, Shown());
+
+    auto const on = [&main](unsigned page, int id) {
+        return GetDlgItem(main.GetSheet().GetPage(page)->GetWnd(), id);
+    };
+    HWND const view = static_cast<PropFileNames&>(*main.GetOptionPage(MainWindow::FileNamesPage))
+                          .GetItemLists()
+                          .GetPage(0)
+                          ->GetWnd();
+    EXPECT_EQ(1, SendMessageA(GetDlgItem(view, IDC_ITEMLIST), LB_GETCOUNT, 0, 0));
+    EXPECT_EQ(BST_CHECKED, SendMessageA(on(MainWindow::AttributesPage, IDC_READONLY), BM_GETCHECK, 0, 0));
+    EXPECT_EQ("One of these attributes", Text(on(MainWindow::AttributesPage, IDC_ATTRIBUTEOPTION)));
+    EXPECT_EQ("In the range of...", Text(on(MainWindow::FileSizesPage, IDC_SIZEOPTION)));
+    EXPECT_EQ("5000", Text(on(MainWindow::FileSizesPage, IDC_SIZEUPPER)));
+    EXPECT_EQ("alpha", Text(on(MainWindow::ContainingPage, IDC_CONTAINING_PHRASES)));
+    // Each page was hidden once on the way: every criterion in use is
+    // marked on its tab, and the dates, unused, are not.
+    DTabControl& tabs = main.GetSheet().GetTabControl();
+    for (unsigned page : {0u, 1u, 2u, 4u})
+        EXPECT_EQ('*', std::string(tabs.GetText(page).Name()).back()) << page;
+    EXPECT_TRUE(tabs.GetText(MainWindow::DatesPage).Comp("Dates and Times"));
 }
 
 TEST_F(MainWindowTest, SettingsAreWrittenAtClose)
