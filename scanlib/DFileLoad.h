@@ -9,8 +9,8 @@
 // Threads: a walk runs on a worker thread while the window thread may read
 // the list (positions below a Size() it has seen), paint its rows and call
 // SetAbort. Every other change to the list needs it to itself. The engine
-// starts threads of its own (DWorkerThread) and waits for each before the call that started it
-// returns:
+// starts threads of its own (DWorkerThread) and waits for each before the
+// call that started it returns:
 // - the folder lister (FolderLister), in a walk that reads contents: it owns
 //   the folder listings and the entries not yet handed over, a few hundred
 //   at a time. SetAbort marks the walk as stopping; the walk sees the mark
