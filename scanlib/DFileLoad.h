@@ -149,6 +149,13 @@ public:
     // Rows 0, 1, ... show positions first to last - 1 anew; first below 1
     // is the head, last below 1 the end. With the whole list, the whole view.
     bool DrawAllFiles(int first, int last);
+    // The whole list in the whole view, painted anew with one count and one
+    // repaint, as after a sort; the icons and the column widths stay.
+    bool ShowAllRows();
+    // Removes the entries that the rows marked true show (marked holds
+    // rows flags), with every row that shows them, and updates the count
+    // once. Returns how many entries went.
+    unsigned DelRows(bool const* marked, unsigned rows);
 
     // ---- Matching (the content test runs only inside a walk)
     bool IsFileSpec(DirectoryListingSpec const& spec, DFile const& entry) const;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,6 +84,25 @@ protected:
         msg.message = WM_KEYDOWN;
         msg.wParam = key;
         return DDialog::FilterMessage(msg);
+    }
+
+    // Answers the window thread's messages until done, as its loop would.
+    static bool PumpUntil(std::function<bool()> const& done, DWORD limit = 30000)
+    {
+        DWORD const start = GetTickCount();
+        while (!done()) {
+            if (GetTickCount() - start > limit)
+                return false;
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                if (!DDialog::FilterMessage(msg)) {
+                    TranslateMessage(&msg);
+                    DispatchMessageA(&msg);
+                }
+            }
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+        return true;
     }
 
     static void Put(char const* key, char const* name, unsigned long value)

@@ -102,25 +102,6 @@ protected:
     DFileLoad& Results() const { return Page().GetResults(); }
     HWND List() const { return GetDlgItem(Page().GetWnd(), IDC_RESULTLIST); }
 
-    // Answers the window thread's messages until done, as its loop would.
-    static bool PumpUntil(std::function<bool()> const& done, DWORD limit = 30000)
-    {
-        DWORD const start = GetTickCount();
-        while (!done()) {
-            if (GetTickCount() - start > limit)
-                return false;
-            MSG msg;
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (!DDialog::FilterMessage(msg)) {
-                    TranslateMessage(&msg);
-                    DispatchMessageA(&msg);
-                }
-            }
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        }
-        return true;
-    }
-
     bool WaitForSearch() const
     {
         PropResults const& page = Page();
