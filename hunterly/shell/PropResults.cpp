@@ -1,5 +1,7 @@
 #include "PropResults.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <new>
 
@@ -430,9 +432,38 @@ void PropResults::Attach()
 std::vector<unsigned> PropResults::SelectedRows() const
 {
     std::vector<unsigned> rows;
+    // Asking row by row costs a message each: every row is the common case.
+    unsigned long const total = list.GetTotal();
+    if (total && list.GetSelected() == total) {
+        rows.reserve(total);
+        for (unsigned row = 0; row < total; ++row)
+            rows.push_back(row);
+        return rows;
+    }
     for (int row = list.GetFirstSelect(); row >= 0; row = list.GetNextSelect(row))
         rows.push_back(static_cast<unsigned>(row));
     return rows;
+}
+
+void PropResults::Reselect(std::vector<unsigned> const& now,
+                           std::vector<unsigned> const& wanted) const
+{
+    // Each row changed is a message to the list view; clearing them all is
+    // one message but a pass over every row.
+    if (wanted.empty() && now.size() > list.GetTotal() / 8) {
+        list.SetSelAll(false);
+        return;
+    }
+    std::vector<unsigned> change;
+    std::set_difference(now.begin(), now.end(), wanted.begin(), wanted.end(),
+                        std::back_inserter(change));
+    for (unsigned row : change)
+        list.SetDesel(row);
+    change.clear();
+    std::set_difference(wanted.begin(), wanted.end(), now.begin(), now.end(),
+                        std::back_inserter(change));
+    for (unsigned row : change)
+        list.SetSel(row);
 }
 
 DName PropResults::RowPath(int row) const
@@ -506,7 +537,8 @@ void PropResults::ShowProperties()
     ReportFailures("Could not show the properties of", first, failed);
 }
 
-unsigned PropResults::RemoveRows(std::vector<bool> const& marked)
+unsigned PropResults::RemoveRows(std::vector<bool> const& marked,
+                                 std::vector<unsigned> const& selected)
 {
     unsigned const rows = static_cast<unsigned>(marked.size());
     std::unique_ptr<bool[]> marks(new (std::nothrow) bool[rows ? rows : 1]());
@@ -519,16 +551,20 @@ unsigned PropResults::RemoveRows(std::vector<bool> const& marked)
     std::vector<unsigned> kept;
     unsigned row = 0;
     unsigned below = 0;
-    for (unsigned selected : SelectedRows()) {
-        for (; row < selected && row < rows; ++row)
+    for (unsigned at : selected) {
+        for (; row < at && row < rows; ++row)
             below += marks[row];
-        if (selected >= rows || !marks[selected])
-            kept.push_back(selected - below);
+        if (at >= rows || !marks[at])
+            kept.push_back(at - below);
     }
     unsigned const gone = results.DelRows(marks.get(), rows);
-    list.SetSelAll(false);
-    for (unsigned row : kept)
-        list.SetSel(row);
+    // Rows past the new count hold no selection.
+    unsigned long const left = list.GetTotal();
+    std::vector<unsigned> still;
+    for (unsigned at : selected)
+        if (at < left)
+            still.push_back(at);
+    Reselect(still, kept);
     return gone;
 }
 
@@ -537,11 +573,12 @@ void PropResults::Cut()
     if (!BeginRun())
         return;
     if (!results.isEmpty() && list.GetTotal()) {
+        std::vector<unsigned> const selected = SelectedRows();
         std::vector<bool> marked(results.RowCount(), false);
-        for (unsigned row : SelectedRows())
+        for (unsigned row : selected)
             if (row < marked.size())
                 marked[row] = true;
-        unsigned const count = RemoveRows(marked);
+        unsigned const count = RemoveRows(marked, selected);
         ShowStatus(count ? DName("Removed from list ") + count + " files."
                          : DName("No files cut."));
     }
@@ -560,7 +597,8 @@ void PropResults::MoveToRecycleBin()
     ShowStatus("Moving files to recycle bin...");
     RecycleBin bin;
     std::vector<unsigned> asked;
-    for (unsigned row : SelectedRows()) {
+    std::vector<unsigned> const selected = SelectedRows();
+    for (unsigned row : selected) {
         if (bin.Add(RowPath(static_cast<int>(row))))
             asked.push_back(row);
     }
@@ -571,7 +609,7 @@ void PropResults::MoveToRecycleBin()
     for (unsigned i = 0; i < asked.size(); ++i)
         if (bin.isMoved(i) && asked[i] < marked.size())
             marked[asked[i]] = true;
-    RemoveRows(marked);
+    RemoveRows(marked, selected);
 
     unsigned const rows = results.RowCount();
     unsigned const shown = first >= 0 && static_cast<unsigned>(first) < rows
@@ -603,6 +641,10 @@ void PropResults::SelectNone()
 void PropResults::SelectInvert()
 {
     std::vector<unsigned> const selected = SelectedRows();
+    if (selected.size() == list.GetTotal()) {
+        list.SetSelAll(false);
+        return;
+    }
     list.SetSelAll(true);
     for (unsigned row : selected)
         list.SetDesel(row);
@@ -637,7 +679,7 @@ void PropResults::Sort(unsigned key, bool descending)
         return;
     }
     // A selection by row number would now name other files.
-    list.SetSelAll(false);
+    Reselect(SelectedRows(), std::vector<unsigned>());
     results.ShowAllRows();
     ShowStatus(DName("Sorted a total of ") + results.Size() + " items.");
 }

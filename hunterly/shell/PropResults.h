@@ -108,6 +108,8 @@ private:
     void Attach();
     // The selected rows in row order.
     std::vector<unsigned> SelectedRows() const;
+    // From the rows selected now to the rows wanted, both in row order.
+    void Reselect(std::vector<unsigned> const& now, std::vector<unsigned> const& wanted) const;
     // The path of the entry that row shows; empty for no such row.
     DName RowPath(int row) const;
     // The path of the selected row moved by offset, on the status line.
@@ -116,9 +118,9 @@ private:
     // A shell action that failed on failed files, the first of them first;
     // false when none did.
     bool ReportFailures(char const* text, DName const& first, unsigned failed) const;
-    // Removes the entries of the marked rows; the rows that stay keep
-    // their selection.
-    unsigned RemoveRows(std::vector<bool> const& marked);
+    // Removes the entries of the marked rows; the rows of selected that
+    // stay keep their selection.
+    unsigned RemoveRows(std::vector<bool> const& marked, std::vector<unsigned> const& selected);
     void Sort(unsigned key, bool descending);
     void ShowMenu();
 
