@@ -6,6 +6,7 @@
 // view as a comparison leaves them, the context menu, the keys, and the
 // commands that stay out while a search holds the list.
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -480,6 +481,47 @@ TEST_F(ResultsCommandsTest, RecycleBinTakesOnlyWhatLeftTheDisk)
     EXPECT_EQ(stayed, Selected());
     CloseHandle(locked);
     EXPECT_TRUE(OnDisk(Path("b.txt")));
+}
+
+// The shell's own question, answered "No" from a timer while it is shown.
+struct ShellQuestion
+{
+    static inline HWND owner = nullptr;
+    static inline bool answered = false;
+
+    static BOOL CALLBACK Find(HWND window, LPARAM)
+    {
+        char name[16] = "";
+        GetClassNameA(window, name, sizeof name);
+        if (window == owner || !IsWindowVisible(window) || std::strcmp(name, "#32770") != 0)
+            return TRUE;
+        PostMessageA(window, WM_COMMAND, IDNO, 0);
+        answered = true;
+        return FALSE;
+    }
+
+    static void CALLBACK Answer(HWND, UINT, UINT_PTR id, DWORD)
+    {
+        EnumThreadWindows(GetCurrentThreadId(), Find, 0);
+        if (answered)
+            KillTimer(nullptr, id);
+    }
+};
+
+TEST_F(ResultsCommandsTest, TheShellAsksOnceAndNoKeepsEveryRow)
+{
+    MainWindow& main = Search();
+    RecycleBin::SetOperation(nullptr);
+    ShellQuestion::owner = main.GetWnd();
+    ShellQuestion::answered = false;
+    UINT_PTR const timer = SetTimer(nullptr, 0, 200, ShellQuestion::Answer);
+    Select({Row("a.txt"), Row("b.txt")});
+    PageCommand(IDC_DELETE);
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(ShellQuestion::answered);
+    EXPECT_TRUE(OnDisk(Path("a.txt")) && OnDisk(Path("b.txt")));
+    EXPECT_EQ(4, ListView_GetItemCount(List()));
+    EXPECT_EQ("No files deleted. 2 files were not moved.", Status());
 }
 
 TEST_F(ResultsCommandsTest, ChosenViewRowsReachTheirOwnEntries)
