@@ -158,6 +158,13 @@ public:
     // path after "Checking" on the status line, stopped by SetAbort. False
     // when it was stopped before the last entry.
     bool ShowChangedEntries();
+    // The whole list in the whole view, painted anew with one count and one
+    // repaint, as after a sort; the icons and the column widths stay.
+    bool ShowAllRows();
+    // Removes the entries that the rows marked true show (marked holds
+    // rows flags), with every row that shows them, and updates the count
+    // once. Returns how many entries went.
+    unsigned DelRows(bool const* marked, unsigned rows);
 
     // ---- Matching (the content test runs only inside a walk)
     bool IsFileSpec(DirectoryListingSpec const& spec, DFile const& entry) const;
