@@ -406,10 +406,24 @@ bool DListControl::isSel(unsigned item) const
 
 int DListControl::GetFirstSelect() const
 {
+    return GetNextSelect(-1);
+}
+
+int DListControl::GetNextSelect(int after) const
+{
     if (!GetIdHandle())
         return -1;
-    return static_cast<int>(ParentMsg(LVM_GETNEXTITEM, -1, static_cast<WPARAM>(-1),
+    return static_cast<int>(ParentMsg(LVM_GETNEXTITEM, -1, static_cast<WPARAM>(after),
                                       MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
+bool DListControl::SetSelAll(bool selected) const
+{
+    LVITEMA state = {};
+    state.state = selected ? LVIS_SELECTED : 0;
+    state.stateMask = LVIS_SELECTED;
+    return ParentMsg(LVM_SETITEMSTATE, -1, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(&state)) != 0;
 }
 
 unsigned long DListControl::GetSelected() const

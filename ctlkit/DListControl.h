@@ -103,6 +103,9 @@ public:
     bool SetDesel(unsigned item, bool show = false) const;
     bool isSel(unsigned item) const;
     int GetFirstSelect() const;                               // -1 when none
+    int GetNextSelect(int after) const;                       // -1 when none
+    // Every row at once, in one message.
+    bool SetSelAll(bool selected) const;
     unsigned long GetSelected() const;
     int GetIndex() const;                                     // the selection mark
     int SetRow(int item) const;                               // the hot item before

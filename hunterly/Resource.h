@@ -34,6 +34,19 @@
 #define IDC_STATUS 1524
 #define IDC_TOOLBAR 59392
 
+// Commands of the results page, from its context menu and keys.
+#define IDC_VIEW 1044
+#define IDC_OPEN 1045
+#define IDC_PROPERTIES 1081
+#define IDC_DELETE 1086
+#define IDC_SELECTALL 1087
+#define IDC_SELECTNONE 1088
+#define IDC_REFRESH 1119
+#define IDC_SORT 1124
+#define IDC_CUT 1130
+#define IDC_SELECTFOLDERS 1131
+#define IDC_SELECTINVERT 1132
+
 // Version texts of the About and version boxes.
 #define IDC_ABOUTVERSION 1510
 #define IDC_VERSIONTEXT 1511

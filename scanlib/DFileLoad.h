@@ -9,8 +9,8 @@
 // Threads: a walk runs on a worker thread while the window thread may read
 // the list (positions below a Size() it has seen), paint its rows and call
 // SetAbort. Every other change to the list needs it to itself. The engine
-// starts threads of its own (DWorkerThread) and waits for each before the call that started it
-// returns:
+// starts threads of its own (DWorkerThread) and waits for each before the
+// call that started it returns:
 // - the folder lister (FolderLister), in a walk that reads contents: it owns
 //   the folder listings and the entries not yet handed over, a few hundred
 //   at a time. SetAbort marks the walk as stopping; the walk sees the mark
@@ -158,6 +158,13 @@ public:
     // path after "Checking" on the status line, stopped by SetAbort. False
     // when it was stopped before the last entry.
     bool ShowChangedEntries();
+    // The whole list in the whole view, painted anew with one count and one
+    // repaint, as after a sort; the icons and the column widths stay.
+    bool ShowAllRows();
+    // Removes the entries that the rows marked true show (marked holds
+    // rows flags), with every row that shows them, and updates the count
+    // once. Returns how many entries went.
+    unsigned DelRows(bool const* marked, unsigned rows);
 
     // ---- Matching (the content test runs only inside a walk)
     bool IsFileSpec(DirectoryListingSpec const& spec, DFile const& entry) const;

@@ -312,6 +312,29 @@ void DFileLoad::DelIf(Drop drop)
         ShowRowCount(true);
 }
 
+unsigned DFileLoad::DelRows(bool const* marked, unsigned rows)
+{
+    unsigned const n = Size();
+    if (!marked || !n)
+        return 0;
+    std::unique_ptr<bool[]> drop(new (std::nothrow) bool[n]());
+    if (!drop)
+        return 0;
+    unsigned count = 0;
+    for (unsigned row = 0; row < rows; ++row) {
+        int const pos = marked[row] ? RowEntry(row) : -1;
+        if (pos >= 0 && !drop[pos]) {
+            drop[pos] = true;
+            ++count;
+        }
+    }
+    if (count) {
+        unsigned at = 0;
+        DelIf([&drop, &at](DFile const&) { return drop[at++]; });
+    }
+    return count;
+}
+
 // Equal records hash alike: the path with bit 0x20 set in every byte, so
 // that letters of either case agree as DName's equality has them, and the
 // fields that DFile's equality compares.

@@ -99,6 +99,16 @@ bool DFileLoad::DrawAllFiles(int first, int last)
     return true;
 }
 
+bool DFileLoad::ShowAllRows()
+{
+    if (!list_)
+        return false;
+    FitRows(Size());
+    rows_.ShowAll(Size());
+    ShowRowCount(true);
+    return true;
+}
+
 // Rows and positions stay one to one: the list is emptied with the walk's
 // start, so every result, also one from before the walk, shows at its own
 // position.

@@ -81,13 +81,13 @@ void PropAttribute::InitControls()
         {IDC_TEMPORARYFILE, "Files temporarily in use"},
         {IDC_COMPRESSED, "Files that are known to be compressed"},
         {IDC_ATTRIBUTEOPTION, "Select how to treat the attributes"},
-        {IDC_SELECTALL, "Select all attributes"},
-        {IDC_CLEARALL, "Clear all attributes"},
+        {IDC_SELECTALLATTRIBUTES, "Select all attributes"},
+        {IDC_CLEARALLATTRIBUTES, "Clear all attributes"},
     };
     AddTips(tips);
     DButton buttons(GetWnd());
-    buttons[IDC_SELECTALL].SetIcon(SmallIcon(IDI_SELECTALL), false);
-    buttons[IDC_CLEARALL].SetIcon(SmallIcon(IDI_CLEARALL), false);
+    buttons[IDC_SELECTALLATTRIBUTES].SetIcon(SmallIcon(IDI_SELECTALL), false);
+    buttons[IDC_CLEARALLATTRIBUTES].SetIcon(SmallIcon(IDI_CLEARALL), false);
 }
 
 void PropAttribute::Show()
@@ -121,10 +121,10 @@ bool PropAttribute::OnCommand(unsigned id, unsigned code, HWND control)
             return true;
         }
     switch (id) {
-    case IDC_SELECTALL:
+    case IDC_SELECTALLATTRIBUTES:
         OnSetMask(AllFlags);
         return true;
-    case IDC_CLEARALL:
+    case IDC_CLEARALLATTRIBUTES:
         OnSetMask(0);
         return true;
     case IDC_ATTRIBUTEOPTION:

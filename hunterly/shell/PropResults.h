@@ -1,7 +1,9 @@
 // PropResults: the "Results" page. It owns the window's result list, shows
 // it in its list view, runs the search that fills it and the compare of a
 // stored list with the disk on a worker thread, and keeps the list's
-// display style across sessions.
+// display style across sessions. Its commands act on the selected rows,
+// each reaching its entry through the row map of the result list: after a
+// comparison row i need not show entry i.
 //
 // The worker writes the main window's status line, progress bar and start
 // button and reads its criteria and switches: whoever destroys those must
@@ -9,6 +11,7 @@
 #pragma once
 
 #include <atomic>
+#include <vector>
 
 #include "DFileLoad.h"
 #include "DListControl.h"
@@ -74,9 +77,30 @@ public:
     // False while a worker still runs.
     bool StartCompare(DFileLoad& stored);
 
+    // Puts the header of the column sorted last back as it was.
+    void Unmark();
+
+    // The commands, as the context menu and the keys give them.
+    void Refresh();
+    void Cut();
+    // Open: the file's default action; View: the verb "open".
+    void OpenSelected(bool view);
+    void MoveToRecycleBin();
+    void SelectAll();
+    void SelectNone();
+    void SelectInvert();
+    void SelectFolders();
+    void SortByName();
+    void SortByColumn(int column);
+    void ShowProperties();
+
 protected:
     bool OnInit() override;
+    bool OnCommand(unsigned id, unsigned code, HWND control) override;
+    bool OnNotify(unsigned id, NMHDR* header, LRESULT& result) override;
     bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) override;
+    bool PreTranslateMessage(MSG& msg) override;
+    bool OnEnter() override;
     void OnKillActive() override;
     void OnDestroy() override;          // stores the style
 
@@ -90,6 +114,25 @@ private:
     void FinishRun();
     void ShowStatus(DName const& text) const;
     void FitList() const;
+    // The result list answers to the controls of a command.
+    void Attach();
+    // The selected rows in row order.
+    std::vector<unsigned> SelectedRows() const;
+    // From the rows selected now to the rows wanted, both in row order.
+    void Reselect(std::vector<unsigned> const& now, std::vector<unsigned> const& wanted) const;
+    // The path of the entry that row shows; empty for no such row.
+    DName RowPath(int row) const;
+    // The path of the selected row moved by offset, on the status line.
+    void ShowPath(int offset) const;
+    void OpenRow(int row) const;
+    // A shell action that failed on failed files, the first of them first;
+    // false when none did.
+    bool ReportFailures(char const* text, DName const& first, unsigned failed) const;
+    // Removes the entries of the marked rows; the rows of selected that
+    // stay keep their selection.
+    unsigned RemoveRows(std::vector<bool> const& marked, std::vector<unsigned> const& selected);
+    void Sort(unsigned key, bool descending);
+    void ShowMenu();
 
     DListControl list;
     DFileLoad results;
@@ -97,6 +140,10 @@ private:
     DFileLoad incoming;
     DButton* startButton;
     unsigned long style;
+    // The header of the column that carries a sort marker, as it was
+    // before; -1 when no column is marked.
+    DName savedHeader;
+    int markedColumn;
     // The list's margins in the page, kept as the page is resized.
     long listLeft;
     long listTop;

@@ -114,10 +114,10 @@ TEST_F(PropAttributeTest, BoxesFlipTheirFlagsAndActionsSetAll)
 {
     MainWindow& main = Open();
     EXPECT_EQ(0, Enabled());
-    for (int id : {IDC_SELECTALL, IDC_CLEARALL})
+    for (int id : {IDC_SELECTALLATTRIBUTES, IDC_CLEARALLATTRIBUTES})
         EXPECT_NE(0, SendMessageA(Control(id), BM_GETIMAGE, IMAGE_ICON, 0)) << id;
     PickMode(1);
-    Click(IDC_SELECTALL);
+    Click(IDC_SELECTALLATTRIBUTES);
     EXPECT_EQ(2551u, Criteria().attributeMask);
     EXPECT_EQ(2551u, Marks());
     Click(IDC_HIDDEN);
@@ -125,7 +125,7 @@ TEST_F(PropAttributeTest, BoxesFlipTheirFlagsAndActionsSetAll)
     Click(IDC_SYSTEMFILE);
     EXPECT_EQ(2545u, Criteria().attributeMask);
     EXPECT_EQ(2545u, Marks());
-    Click(IDC_CLEARALL);
+    Click(IDC_CLEARALLATTRIBUTES);
     EXPECT_EQ(0u, Criteria().attributeMask);
     EXPECT_EQ(0u, Marks());
     EXPECT_EQ(1, Criteria().attributeMode);
@@ -182,7 +182,7 @@ TEST_F(PropAttributeTest, SearchFindsTheChosenAttributes)
     EXPECT_EQ((Names{"sys.txt", "plain.txt", "sub"}), Found());
     PickMode(4);
     EXPECT_EQ((Names{"ro.txt", "hid.txt", "sys.txt", "plain.txt", "sub"}), Found());
-    Click(IDC_CLEARALL);
+    Click(IDC_CLEARALLATTRIBUTES);
     Click(IDC_FOLDERS);
     PickMode(3);
     EXPECT_EQ((Names{"sub"}), Found());
