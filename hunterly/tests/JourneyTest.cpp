@@ -22,6 +22,7 @@
 #include "PropFileNamesIds.h"
 #include "PropFileSizesIds.h"
 #include "PropStatisticsIds.h"
+#include "RecycleBin.h"
 #include "ShellDialogs.h"
 #include "TempFolder.h"
 #include "TestTime.h"
@@ -42,6 +43,11 @@ protected:
         MainWindowFixture::SetUp();
         ASSERT_TRUE(tree.isMade() && keep.isMade());
         dialogBefore = ShellDialogs::ReplaceOpenFile(FileDialog);
+        // The user says yes to the shell's question.
+        recycleBefore = RecycleBin::SetOperation([](SHFILEOPSTRUCTA& operation) {
+            operation.fFlags |= FOF_NOCONFIRMATION;
+            return SHFileOperationA(&operation);
+        });
         // A unique stem: the recycle bin is shared by every run.
         char stem[32];
         wsprintfA(stem, "j%lu-%lu-", GetCurrentProcessId(), GetTickCount());
@@ -52,6 +58,7 @@ protected:
     {
         MainWindowFixture::TearDown();
         ShellDialogs::ReplaceOpenFile(dialogBefore);
+        RecycleBin::SetOperation(recycleBefore);
         SetFileAttributesA(File("locked.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 
@@ -220,6 +227,7 @@ protected:
     TempFolder keep;
     std::string prefix;
     ShellDialogs::OpenFile dialogBefore = nullptr;
+    RecycleBin::OperationFunction recycleBefore = nullptr;
 };
 
 TEST_F(JourneyTest, FromTheFirstStartToTheThird)
@@ -318,11 +326,35 @@ TEST_F(JourneyTest, FromTheFirstStartToTheThird)
     };
     EXPECT_EQ(analysis, TableReader::tables[0]);
 
+    // A click on the "Size" header sorts by size, a second the other way.
+    ClickHeader(2);
+    EXPECT_EQ((Names{"notes.txt", "minutes.txt", "report.txt", "deep.txt", "agenda.txt",
+                     "summary.txt"}),
+              Rows());
+    ClickHeader(2);
+    EXPECT_EQ((Names{"summary.txt", "agenda.txt", "deep.txt", "report.txt", "minutes.txt",
+                     "notes.txt"}),
+              Rows());
+    EXPECT_EQ("Sorted a total of 6 items.", Status());
+
+    // The two largest leave the list; their files stay on disk.
+    Select({0, 1});
+    ResultsCommand(IDC_CUT);
+    EXPECT_EQ("Removed from list 2 files.", Status());
+    EXPECT_EQ((Names{"deep.txt", "report.txt", "minutes.txt", "notes.txt"}), Rows());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(File("summary.txt").c_str()));
+
+    // The minutes go to the recycle bin: the file leaves the disk too.
+    Select({2});
+    ResultsCommand(IDC_DELETE);
+    EXPECT_EQ("Moved to recycle bin 1 files.", Status());
+    EXPECT_EQ((Names{"deep.txt", "report.txt", "notes.txt"}), Rows());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(File("minutes.txt").c_str()));
+
     // Save the search as a profile, and store the results.
     std::string const profile = keep.Path("quarterly.hup");
     Run(IDM_SAVEPROFILE, profile);
     EXPECT_EQ("Profile was saved successfully.", Status());
-    Names const kept = Rows();
     std::string const stored = keep.Path("quarterly");
     Run(IDM_STORERESULTS, stored);
     EXPECT_EQ("Results saved to a stored file.", Status());
@@ -334,10 +366,11 @@ TEST_F(JourneyTest, FromTheFirstStartToTheThird)
     EXPECT_TRUE(isNothingSought(main.GetCriteria()));
     EXPECT_TRUE(Rows().empty());
 
-    // Restore: the rows as they were stored; the name got ".hur".
+    // Restore: the three rows as they were stored; the name got ".hur".
     Run(IDM_RESTORERESULTS, stored + ".hur");
     EXPECT_EQ("Results restored from file.", Status());
     EXPECT_EQ(MainWindow::ResultsPage, Shown());
+    Names const kept = {"deep.txt", "report.txt", "notes.txt"};
     EXPECT_EQ(kept, Rows());
 
     // The report grows on disk: the comparison shows it alone.
@@ -352,7 +385,7 @@ TEST_F(JourneyTest, FromTheFirstStartToTheThird)
     Run(IDM_SAVETEXT, text);
     EXPECT_EQ("Results by current display settings saved to text.", Status());
     std::string const report = Read(text);
-    EXPECT_EQ(0u, report.find("Total Files: 6\r\n\r\n"));
+    EXPECT_EQ(0u, report.find("Total Files: 3\r\n\r\n"));
     for (std::string const& name : kept)
         EXPECT_NE(std::string::npos, report.find(prefix + name)) << name;
 
