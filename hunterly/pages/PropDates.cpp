@@ -9,7 +9,7 @@
 
 namespace {
 
-struct RowSpec
+struct DateRow
 {
     char const* word;
     FILETIME DirectoryListingSpec::* date;
@@ -20,7 +20,7 @@ struct RowSpec
     int firstId;
 };
 
-RowSpec const RowSpecs[PropDates::Rows] = {
+DateRow const DateRows[PropDates::Rows] = {
     {"created", &DirectoryListingSpec::created, &DirectoryListingSpec::createdMode, "Createda",
      "Createdb", "CreatedOption", IDC_CREATEDOPTION},
     {"written", &DirectoryListingSpec::written, &DirectoryListingSpec::writtenMode, "Writtena",
@@ -87,38 +87,38 @@ PropDates::PropDates() : OptionPage(IDD_DATES, 3, "Software\\Hunterly\\Dates") {
 
 int PropDates::ControlId(unsigned row, unsigned field)
 {
-    return RowSpecs[row].firstId + static_cast<int>(field);
+    return DateRows[row].firstId + static_cast<int>(field);
 }
 
 FILETIME& PropDates::Reference(unsigned row) const
 {
-    return links.criteria->*RowSpecs[row].date;
+    return links.criteria->*DateRows[row].date;
 }
 
 unsigned char& PropDates::ModeOf(unsigned row) const
 {
-    return links.criteria->*RowSpecs[row].mode;
+    return links.criteria->*DateRows[row].mode;
 }
 
 void PropDates::Load(DReg& key)
 {
     for (unsigned row = 0; row < Rows; ++row) {
-        RowSpec const& spec = RowSpecs[row];
+        DateRow const& names = DateRows[row];
         FILETIME& date = Reference(row);
-        date.dwHighDateTime = key.LoadKeyDword(spec.high);
-        date.dwLowDateTime = key.LoadKeyDword(spec.low);
-        ModeOf(row) = static_cast<unsigned char>(key.LoadKeyDword(spec.option));
+        date.dwHighDateTime = key.LoadKeyDword(names.high);
+        date.dwLowDateTime = key.LoadKeyDword(names.low);
+        ModeOf(row) = static_cast<unsigned char>(key.LoadKeyDword(names.option));
     }
 }
 
 void PropDates::Save(DReg& key, bool remember) const
 {
     for (unsigned row = 0; row < Rows; ++row) {
-        RowSpec const& spec = RowSpecs[row];
+        DateRow const& names = DateRows[row];
         FILETIME const& date = Reference(row);
-        key.SetDwordValue(spec.high, remember ? date.dwHighDateTime : 0);
-        key.SetDwordValue(spec.low, remember ? date.dwLowDateTime : 0);
-        key.SetDwordValue(spec.option, remember ? ModeOf(row) : 0);
+        key.SetDwordValue(names.high, remember ? date.dwHighDateTime : 0);
+        key.SetDwordValue(names.low, remember ? date.dwLowDateTime : 0);
+        key.SetDwordValue(names.option, remember ? ModeOf(row) : 0);
     }
 }
 
@@ -126,7 +126,7 @@ void PropDates::InitControls()
 {
     DComboBox list(GetWnd());
     for (unsigned row = 0; row < Rows; ++row) {
-        DName const word(RowSpecs[row].word);
+        DName const word(DateRows[row].word);
         links.AddTip(DName("Select how to treat the ") + word + " date", ControlId(row, Mode));
         for (unsigned field = Month; field < Fields; ++field)
             links.AddTip(DName("Change or enter the ") + word + " " + FieldWords[field - Month],
@@ -210,8 +210,8 @@ void PropDates::EnableRow(unsigned row) const
 
 bool PropDates::OnCommand(unsigned id, unsigned code, HWND control)
 {
-    int const first = RowSpecs[0].firstId;
-    int const step = RowSpecs[1].firstId - first;
+    int const first = DateRows[0].firstId;
+    int const step = DateRows[1].firstId - first;
     int const offset = static_cast<int>(id) - first;
     if (!links.criteria || offset < 0 || offset >= step * Rows || offset % step >= Fields)
         return OptionPage::OnCommand(id, code, control);

@@ -87,14 +87,14 @@ DName AttributeModeText(unsigned char mode)
     return text;
 }
 
-DName SizeText(DirectoryListingSpec const& spec)
+DName SizeText(DirectoryListingSpec const& criteria)
 {
-    DName const value = DName::FormatNumber(spec.sizeValue);
-    switch (spec.sizeMode) {
+    DName const value = DName::FormatNumber(criteria.sizeValue);
+    switch (criteria.sizeMode) {
     case 0:
         return "Any file size";
     case DirectoryListingSpec::SizeRange:
-        return DName("In the range of ") + value + " to " + DName::FormatNumber(spec.sizeUpper)
+        return DName("In the range of ") + value + " to " + DName::FormatNumber(criteria.sizeUpper)
                + " bytes";
     case 2:
         return DName("Less than ") + value + " bytes";
@@ -120,9 +120,9 @@ DName DateText(unsigned char mode, FILETIME const& date)
     return text;
 }
 
-DName ContentsText(DirectoryListingSpec const& spec)
+DName ContentsText(DirectoryListingSpec const& criteria)
 {
-    DName text = spec.containing.ToRadix(spec.radix);
+    DName text = criteria.containing.ToRadix(criteria.radix);
     if (text.isEmpty())
         return "Any contents type";
     if (text.Size() > ContentsShown)

@@ -8,9 +8,11 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "DFileLoad.h"
 #include "DMsgBox.h"
 #include "DReg.h"
 #include "MainWindow.h"
@@ -141,6 +143,19 @@ protected:
                criteria.containing.isEmpty() && !criteria.sizeMode && !criteria.attributeMode &&
                !criteria.createdMode && !criteria.writtenMode && !criteria.accessedMode &&
                !criteria.containingMode;
+    }
+
+    // The names of the entries that a search with the window's criteria
+    // finds, as the search button's run would find them.
+    std::set<std::string> Found(bool subFolders = true) const
+    {
+        DFileLoad load;
+        std::set<std::string> names;
+        if (!load.LoadAllDirListings(window->GetCriteria(), subFolders))
+            return {"(the search failed)"};
+        for (unsigned i = 0; i < load.Size(); ++i)
+            names.insert(load[i].GetFileName().Name());
+        return names;
     }
 
     std::unique_ptr<MainWindow> window;

@@ -1,12 +1,9 @@
 // One option page on the real main window: the user's actions on its
-// controls, its tab's label, and a search with the criteria it has set.
+// controls and its tab's label.
 #pragma once
 
-#include <set>
 #include <string>
 
-#include "DFile.h"
-#include "DFileLoad.h"
 #include "MainWindowFixture.h"
 
 template <unsigned Index>
@@ -47,19 +44,6 @@ protected:
     std::string TabLabel() const
     {
         return window->GetSheet().GetTabControl().GetText(Index).Name();
-    }
-
-    // The names of the entries that a search with the window's criteria
-    // finds, as the search button's run would find them.
-    std::set<std::string> Found() const
-    {
-        DFileLoad load;
-        std::set<std::string> names;
-        if (!load.LoadAllDirListings(Criteria(), true))
-            return {"(the search failed)"};
-        for (unsigned i = 0; i < load.Size(); ++i)
-            names.insert(load[i].GetFileName().Name());
-        return names;
     }
 
 private:
